@@ -1,0 +1,76 @@
+// The table of screen classes by name; each new screen class adds its line here.
+#include "GlScreenRegistry.h"
+
+#include "GlCut1.h"
+#include "GlHighScore.h"
+#include "GlMenuMain.h"
+#include "GlMission1.h"
+#include "GlMission2.h"
+#include "GlMission3.h"
+#include "GlSplash1.h"
+#include "GlSplash2.h"
+#include "GlTotals.h"
+
+#include <typeindex>
+#include <typeinfo>
+
+namespace {
+
+struct ScreenClass {
+    const char* name;
+    GlInterfaceRun* (*create)();
+    std::type_index type;
+};
+
+template <typename Screen>
+ScreenClass Entry(const char* name)
+{
+    return ScreenClass{name, []() -> GlInterfaceRun* { return new Screen(); }, std::type_index(typeid(Screen))};
+}
+
+const std::vector<ScreenClass>& ScreenClasses()
+{
+    static const std::vector<ScreenClass> classes = {
+        Entry<GlSplash1>("GlSplash1"),
+        Entry<GlSplash2>("GlSplash2"),
+        Entry<GlMenuMain>("GlMenuMain"),
+        Entry<GlHighScore>("GlHighScore"),
+        Entry<GlCut1>("GlCut1"),
+        Entry<GlMission1>("GlMission1"),
+        Entry<GlMission2>("GlMission2"),
+        Entry<GlMission3>("GlMission3"),
+        Entry<GlTotals>("GlTotals"),
+    };
+    return classes;
+}
+
+} // namespace
+
+GlInterfaceRun* GlCreateScreen(const std::string& className)
+{
+    for (const ScreenClass& screenClass : ScreenClasses()) {
+        if (className == screenClass.name)
+            return screenClass.create();
+    }
+    return nullptr;
+}
+
+std::string GlScreenClassName(const GlInterfaceRun* screen)
+{
+    if (screen == nullptr)
+        return std::string();
+    std::type_index type(typeid(*screen));
+    for (const ScreenClass& screenClass : ScreenClasses()) {
+        if (screenClass.type == type)
+            return screenClass.name;
+    }
+    return std::string();
+}
+
+std::vector<std::string> GlScreenClassNames()
+{
+    std::vector<std::string> names;
+    for (const ScreenClass& screenClass : ScreenClasses())
+        names.push_back(screenClass.name);
+    return names;
+}

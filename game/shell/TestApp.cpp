@@ -1,0 +1,237 @@
+// The game's application: start-up order, the per-frame loop, screen switches and close-down.
+#include "TestApp.h"
+
+#include "GlFrameTiming.h"
+#include "GlInterfaceRun.h"
+#include "GlMenuMain.h"
+#include "GlScreenRegistry.h"
+#include "GlScreenState.h"
+#include "GlSettings.h"
+#include "GlSplash1.h"
+
+#include "AzBlitterObject.h"
+#include "AzCollide.h"
+#include "AzDrawOSTextCommand.h"
+#include "AzDrawQueue.h"
+#include "AzLoaders.h"
+
+#include "VlFile.h"
+#include "VlHost.h"
+#include "VlKeys.h"
+#include "VlLog.h"
+#include "lrDisplay.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kScreenWidth = 640;
+constexpr int kScreenHeight = 480;
+constexpr int kTransparentIndex = 254;
+
+void SetMediaDirectory()
+{
+    const std::string& mediaPath = Settings().MediaPath;
+    if (mediaPath != "default") {
+        VlSetMediaPath(mediaPath);
+        return;
+    }
+    // No media directory is set yet, so this answers the working directory.
+    std::string path;
+    VlGetMediaPath(path);
+    VlSetMediaPath(path + "_media");
+}
+
+} // namespace
+
+TestApp::TestApp() = default;
+
+TestApp::~TestApp() = default;
+
+VlResult TestApp::Run()
+{
+    StartUp();
+    while (RunOneFrame()) {
+    }
+    CloseDown();
+    return 0;
+}
+
+void TestApp::StartUp(GlInterfaceRun* firstScreen)
+{
+    azLog() << "TestApp::Run - started.\n" << std::flush;
+    LoadSettings("gl.config");
+    SetMediaDirectory();
+    StartSound();
+
+    lrSetWindow(GetMainWindow());
+    lrCreateDisplay(kScreenWidth, kScreenHeight, 8, Settings().FullScreen ? 0 : lrWindowedFlag);
+    az::SetPaletteFromFile("Pallettes\\NS_pallette.bmp");
+    lrSetColorKey(kTransparentIndex);
+
+    mFrameRate.Reset();
+    mCdPollAccumulator = 0.0f;
+
+    if (Settings().ShowCollisionRects)
+        gCollisionRectImage = az::LoadBlitterObject("CollRect.bmp");
+
+    gCurrentScreen = firstScreen != nullptr ? firstScreen : new GlSplash1();
+    gNextScreen = gCurrentScreen;
+    gCurrentScreen->Load();
+}
+
+bool TestApp::RunOneFrame()
+{
+    if (ProcessMessages() == ErrAppQuitRequested)
+        return false;
+    if (gQuitGame)
+        return false;
+
+    UpdateSound();
+    PollCd();
+    if (Settings().ShowFrameRate)
+        QueueFrameRate();
+
+    gCurrentScreen->RunFrame();
+    gDrawQueue.DrainAndExecute();
+    lrFlip();
+    if (mFramePresentedHook)
+        mFramePresentedHook();
+
+    HoldPicture();
+
+    if (IsKeyDown(Vl::kVK_Escape)) {
+        // A successor stored earlier this frame never becomes current.
+        if (gNextScreen != gCurrentScreen)
+            delete gNextScreen;
+        gNextScreen = new GlMenuMain();
+    }
+
+    SwitchScreen();
+    return true;
+}
+
+void TestApp::CloseDown()
+{
+    delete gCurrentScreen;
+    gCurrentScreen = nullptr;
+    gNextScreen = nullptr;
+    if (Settings().ShowCollisionRects) {
+        delete gCollisionRectImage;
+        gCollisionRectImage = nullptr;
+    }
+    lrDestroyDisplay();
+    ReleaseSound();
+    if (gStartCardProgram)
+        StartCardProgram();
+}
+
+void TestApp::SetFramePresentedHook(std::function<void()> hook)
+{
+    mFramePresentedHook = std::move(hook);
+}
+
+void TestApp::PollCd()
+{
+    // At most a tenth of a second counts per frame, so the CD is polled about
+    // once a second of play, not after a long load.
+    mCdPollAccumulator += FrameStep(10, true);
+    if (mCdPollAccumulator < 10.0f)
+        return;
+    mCdPollAccumulator = 0.0f;
+    // CD: poll the player (sound issue).
+}
+
+void TestApp::StartSound()
+{
+    // Sound: three channels, the five-channel pack, the CD player, then the
+    // sound system (sound issue).
+}
+
+void TestApp::UpdateSound()
+{
+    // Sound: update the pack and the three channels (sound issue).
+}
+
+void TestApp::StopSoundForSwitch()
+{
+    // Sound: stop everything, and the CD when PlayCD is on (sound issue).
+}
+
+void TestApp::ReleaseSound()
+{
+    // Sound: release the channels, the pack, the sound system and the CD (sound issue).
+}
+
+void TestApp::QueueFrameRate()
+{
+    uint32_t frameTime = 0;
+    lrGetFlipTime(&frameTime);
+    mFrameRate.Record(frameTime);
+    std::string text = "framerate " + std::to_string(mFrameRate.FramesPerSecond());
+    gDrawQueue.push(new AzDrawOSTextCommand(0.0f, text, 10, 10));
+}
+
+void TestApp::HoldPicture()
+{
+    if (!gHoldScreen)
+        return;
+    uint32_t frameTime = 0;
+    lrGetFlipTime(&frameTime);
+    uint32_t deadline = frameTime + static_cast<uint32_t>(gHoldSeconds) * 1000u;
+    Vl::Clock* clock = Vl::GetHost().clock;
+    while (gHoldScreen) {
+        UpdateSound();
+        uint32_t now = 0;
+        lrGetTime(&now);
+        if (static_cast<int32_t>(now - deadline) > 0) {
+            gHoldScreen = false;
+        } else if (clock != nullptr) {
+            clock->Idle(1);
+        } else {
+            gHoldScreen = false; // no clock: nothing could ever end the wait
+        }
+    }
+}
+
+void TestApp::SwitchScreen()
+{
+    // A successor that could not be made must not leave the loop without a screen.
+    if (gNextScreen == nullptr)
+        gNextScreen = gCurrentScreen;
+    if (gNextScreen == gCurrentScreen)
+        return;
+    StopSoundForSwitch();
+    delete gCurrentScreen;
+    lrFlip();
+    gCurrentScreen = gNextScreen;
+    gCurrentScreen->Load();
+    lrFlip();
+}
+
+void TestApp::StartCardProgram()
+{
+    Vl::Launcher* launcher = Vl::GetHost().launcher;
+    Vl::LaunchResult result = launcher != nullptr ? launcher->Start("spawn cardwright") : Vl::LaunchResult::FileNotFound;
+    switch (result) {
+    case Vl::LaunchResult::OutOfMemory:
+        azLog() << "The system is out of memory or resources. " << std::flush;
+        break;
+    case Vl::LaunchResult::FileNotFound:
+        azLog() << "The specified file was not found.  " << std::flush;
+        break;
+    case Vl::LaunchResult::PathNotFound:
+        azLog() << "The specified path was not found.  " << std::flush;
+        break;
+    case Vl::LaunchResult::BadExecutable:
+        azLog() << "The .EXE file is invalid (non-Win32 .EXE or error in .EXE image).  " << std::flush;
+        break;
+    default:
+        break;
+    }
+}
+
+VlApplication* CreateApplication()
+{
+    return new TestApp();
+}
