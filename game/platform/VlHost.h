@@ -1,5 +1,5 @@
 // The seams between the game and the machine it runs on: clock, keys, events,
-// program launcher and audio device. The SDL host drives the real program, the
+// program launcher, audio device and CD drive. The SDL host drives the real program, the
 // headless host drives tests and the playtest tool; the game sees only these.
 #pragma once
 
@@ -9,6 +9,7 @@
 namespace Vl {
 
 class AudioDevice;
+class CdDrive;
 
 class Clock {
 public:
@@ -57,6 +58,7 @@ struct Host {
     EventPump* events = nullptr;
     Launcher* launcher = nullptr;
     AudioDevice* audio = nullptr; // null: the game runs silent
+    CdDrive* cd = nullptr;        // null: a drive without a disc, the game runs without music
     void* window = nullptr;       // the main window handle handed to the display
 };
 

@@ -1,0 +1,82 @@
+// posix_spawn of a command line, its errors sorted as the game reports them.
+#include "ProcessLauncher.h"
+
+#include <cerrno>
+#include <cstring>
+#include <spawn.h>
+#include <sstream>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+std::vector<std::string> SplitOnBlanks(const std::string& commandLine)
+{
+    std::vector<std::string> words;
+    std::istringstream stream(commandLine);
+    std::string word;
+    while (stream >> word)
+        words.push_back(word);
+    return words;
+}
+
+// The caller's environment with the caller's own process id added.
+std::vector<std::string> ChildEnvironment()
+{
+    std::vector<std::string> variables;
+    const std::string prefix = std::string(kSpawnCallerVariable) + "=";
+    for (char** entry = environ; entry && *entry; ++entry) {
+        if (std::strncmp(*entry, prefix.c_str(), prefix.size()) != 0)
+            variables.emplace_back(*entry);
+    }
+    variables.push_back(prefix + std::to_string(getpid()));
+    return variables;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& texts)
+{
+    std::vector<char*> pointers;
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+Vl::LaunchResult ResultOf(int error)
+{
+    switch (error) {
+    case 0:
+        return Vl::LaunchResult::Started;
+    case ENOENT:
+        return Vl::LaunchResult::FileNotFound;
+    case ENOTDIR:
+        return Vl::LaunchResult::PathNotFound;
+    case ENOEXEC:
+        return Vl::LaunchResult::BadExecutable;
+    case ENOMEM:
+    case EAGAIN:
+        return Vl::LaunchResult::OutOfMemory;
+    default:
+        return Vl::LaunchResult::OtherFailure;
+    }
+}
+
+} // namespace
+
+Vl::LaunchResult ProcessLauncher::Start(const std::string& commandLine)
+{
+    std::vector<std::string> arguments = SplitOnBlanks(commandLine);
+    if (arguments.empty())
+        return Vl::LaunchResult::FileNotFound;
+    std::string program = arguments.front();
+    if (program.find('/') == std::string::npos)
+        program = "./" + program;
+
+    std::vector<std::string> environment = ChildEnvironment();
+    std::vector<char*> argv = Pointers(arguments);
+    std::vector<char*> envp = Pointers(environment);
+    pid_t child = 0;
+    return ResultOf(posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), envp.data()));
+}

@@ -1,0 +1,17 @@
+// The CD drive as the game sees it: text commands in, a text reply out.
+#pragma once
+
+#include <string>
+
+namespace Vl {
+
+class CdDrive {
+public:
+    virtual ~CdDrive() = default;
+    // Carries out one command such as "status cdaudio mode". Answers false
+    // when it failed (no disc, unknown command, track out of range); the
+    // reply is then empty.
+    virtual bool SendCommand(const std::string& command, std::string& reply) = 0;
+};
+
+} // namespace Vl

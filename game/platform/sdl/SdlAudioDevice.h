@@ -1,0 +1,54 @@
+// The audio device over SDL_mixer: one mixer channel per lane, voices as mixer chunks in the device's format.
+#pragma once
+
+#include "VlAudioDevice.h"
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+struct Mix_Chunk;
+
+namespace Vl {
+
+class SdlAudioDevice : public AudioDevice {
+public:
+    SdlAudioDevice() = default;
+    ~SdlAudioDevice() override;
+    SdlAudioDevice(const SdlAudioDevice&) = delete;
+    SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
+
+    AudioResult Open() override;
+    void Close() override;
+    AudioResult AcquireLane(int* lane) override;
+    void ReleaseLane(int lane) override;
+    AudioResult CreateVoice(const PcmFormat& format, const uint8_t* samples, uint32_t size,
+                            const std::string& label, AudioVoice* voice) override;
+    void DestroyVoice(AudioVoice voice) override;
+    AudioResult Play(int lane, AudioVoice voice, bool loop) override;
+    AudioResult Stop(int lane) override;
+    AudioResult GetStatus(int lane, bool* playing, bool* looping) override;
+
+private:
+    struct Voice {
+        std::vector<uint8_t> samples; // converted; the chunk points into it
+        Mix_Chunk* chunk = nullptr;   // null for a sound without samples
+    };
+    struct Lane {
+        bool held = false;
+        AudioVoice voice = 0;
+        bool loop = false;
+    };
+
+    bool IsHeld(int lane) const;
+
+    bool mOpen = false;
+    int mFrequency = 0;
+    uint16_t mFormat = 0;
+    int mChannels = 0;
+    AudioVoice mNextVoice = 1;
+    std::map<AudioVoice, Voice> mVoices;
+    std::vector<Lane> mLanes;
+};
+
+} // namespace Vl

@@ -1,0 +1,73 @@
+// One music stream at a time; the end of a range is enforced when the drive looks at it.
+#include "SdlCdAudioOutput.h"
+
+#include "SdlMixer.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace Vl {
+
+SdlCdAudioOutput::~SdlCdAudioOutput()
+{
+    Stop();
+    if (mMixerOpen)
+        SdlMixer::Close();
+}
+
+bool SdlCdAudioOutput::Play(const std::string& path, uint32_t fromMs, uint32_t toMs)
+{
+    Stop();
+    if (!mMixerOpen)
+        mMixerOpen = SdlMixer::Open();
+    if (!mMixerOpen)
+        return false;
+    mMusic = Mix_LoadMUS(path.c_str());
+    if (!mMusic)
+        return false;
+    if (Mix_PlayMusic(mMusic, 0) != 0) {
+        Mix_FreeMusic(mMusic);
+        mMusic = nullptr;
+        return false;
+    }
+    if (fromMs > 0)
+        Mix_SetMusicPosition(fromMs / 1000.0);
+    mFromMs = fromMs;
+    mToMs = toMs;
+    mStartTicks = SDL_GetTicks();
+    return true;
+}
+
+void SdlCdAudioOutput::Stop()
+{
+    if (!mMusic)
+        return;
+    mStoppedAtMs = PositionMs();
+    Mix_HaltMusic();
+    Mix_FreeMusic(mMusic);
+    mMusic = nullptr;
+}
+
+uint32_t SdlCdAudioOutput::PositionMs()
+{
+    if (!mMusic)
+        return mStoppedAtMs;
+    const double seconds = Mix_GetMusicPosition(mMusic);
+    // Codecs that cannot tell their position are counted by the clock.
+    if (seconds < 0)
+        return mFromMs + (SDL_GetTicks() - mStartTicks);
+    return static_cast<uint32_t>(seconds * 1000.0);
+}
+
+bool SdlCdAudioOutput::IsPlaying()
+{
+    if (!mMusic || !Mix_PlayingMusic())
+        return false;
+    if (mToMs != kToEnd && PositionMs() >= mToMs) {
+        Mix_HaltMusic();
+        return false;
+    }
+    return true;
+}
+
+} // namespace Vl

@@ -1,0 +1,33 @@
+// CD tracks played as SDL_mixer music (Ogg, WAV or FLAC files).
+#pragma once
+
+#include "CdAudioOutput.h"
+
+#include <cstdint>
+
+typedef struct _Mix_Music Mix_Music;
+
+namespace Vl {
+
+class SdlCdAudioOutput : public CdAudioOutput {
+public:
+    SdlCdAudioOutput() = default;
+    ~SdlCdAudioOutput() override;
+    SdlCdAudioOutput(const SdlCdAudioOutput&) = delete;
+    SdlCdAudioOutput& operator=(const SdlCdAudioOutput&) = delete;
+
+    bool Play(const std::string& path, uint32_t fromMs, uint32_t toMs) override;
+    void Stop() override;
+    bool IsPlaying() override;
+    uint32_t PositionMs() override;
+
+private:
+    bool mMixerOpen = false;
+    Mix_Music* mMusic = nullptr;
+    uint32_t mFromMs = 0;
+    uint32_t mToMs = kToEnd;
+    uint32_t mStartTicks = 0;
+    uint32_t mStoppedAtMs = 0;
+};
+
+} // namespace Vl
