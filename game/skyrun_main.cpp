@@ -2,7 +2,10 @@
 #include "TestApp.h"
 
 #include "ProcessLauncher.h"
+#include "SdlAudioDevice.h"
+#include "SdlCdAudioOutput.h"
 #include "SdlHost.h"
+#include "VirtualCdDrive.h"
 #include "VlHost.h"
 #include "VlLog.h"
 #include "lrPresenter.h"
@@ -14,11 +17,17 @@ int main(int, char**)
     if (!sdl.Start())
         return 1; // no window: nothing else is made
 
+    // Everything below is destroyed before the SDL host shuts SDL down.
     ProcessLauncher launcher;
     lrSdlPresenter presenter;
+    Vl::SdlAudioDevice audio;
+    Vl::SdlCdAudioOutput cdOutput;
+    VirtualCdDrive cdDrive(cdOutput, ".");
     Vl::Host host;
     sdl.Fill(host);
     host.launcher = &launcher;
+    host.audio = &audio;
+    host.cd = &cdDrive;
     Vl::SetHost(host);
     lrSetPresenter(&presenter);
     Vl::OpenLogs();

@@ -15,7 +15,11 @@
 #include "AzDrawQueue.h"
 #include "AzLoaders.h"
 
+#include "VlChannelPack.h"
 #include "VlFile.h"
+#include "VlRedbook.h"
+#include "VlSoundChannel.h"
+#include "VlSoundSystem.h"
 #include "VlHost.h"
 #include "VlKeys.h"
 #include "VlLog.h"
@@ -139,28 +143,58 @@ void TestApp::PollCd()
     if (mCdPollAccumulator < 10.0f)
         return;
     mCdPollAccumulator = 0.0f;
-    // CD: poll the player (sound issue).
+    if (gCdPlayer != nullptr)
+        gCdPlayer->Poll();
 }
 
 void TestApp::StartSound()
 {
-    // Sound: three channels, the five-channel pack, the CD player, then the
-    // sound system (sound issue).
+    // The results are not looked at: without a device the game runs silent
+    // and every later call fails quietly.
+    VlSoundChannelCreate(&gChannel1, 0, 0);
+    VlSoundChannelCreate(&gChannel2, 0, 0);
+    VlSoundChannelCreate(&gChannel3, 0, 0);
+    VlChannelPackCreate(&gChannelPack, 5, 0, 0);
+    VlRedbookCreate(&gCdPlayer);
+    VlSoundSystemStart(GetMainWindow());
 }
 
 void TestApp::UpdateSound()
 {
-    // Sound: update the pack and the three channels (sound issue).
+    if (gChannelPack != nullptr)
+        gChannelPack->Update();
+    for (Vl::SoundChannel* channel : {gChannel1, gChannel2, gChannel3}) {
+        if (channel != nullptr)
+            channel->Update();
+    }
 }
 
 void TestApp::StopSoundForSwitch()
 {
-    // Sound: stop everything, and the CD when PlayCD is on (sound issue).
+    if (gChannelPack != nullptr)
+        gChannelPack->StopAll();
+    for (Vl::SoundChannel* channel : {gChannel1, gChannel2, gChannel3}) {
+        if (channel != nullptr)
+            channel->Stop();
+    }
+    if (Settings().PlayCD && gCdPlayer != nullptr)
+        gCdPlayer->Stop();
 }
 
 void TestApp::ReleaseSound()
 {
-    // Sound: release the channels, the pack, the sound system and the CD (sound issue).
+    for (Vl::SoundChannel** channel : {&gChannel1, &gChannel2, &gChannel3}) {
+        if (*channel != nullptr)
+            (*channel)->Release();
+        *channel = nullptr;
+    }
+    if (gChannelPack != nullptr)
+        gChannelPack->Release();
+    gChannelPack = nullptr;
+    VlSoundSystemStop();
+    if (gCdPlayer != nullptr)
+        gCdPlayer->Release();
+    gCdPlayer = nullptr;
 }
 
 void TestApp::QueueFrameRate()

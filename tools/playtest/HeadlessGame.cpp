@@ -11,7 +11,10 @@
 #include "PlayerRecord.h"
 #include "TestApp.h"
 
+#include "HeadlessAudioDevice.h"
+#include "HeadlessCdAudioOutput.h"
 #include "HeadlessEventPump.h"
+#include "VirtualCdDrive.h"
 #include "RecordingLauncher.h"
 #include "ScriptedKeyboard.h"
 #include "VirtualClock.h"
@@ -126,12 +129,17 @@ bool HeadlessGame::Start(GlInterfaceRun* first)
     mEvents = std::make_unique<Vl::HeadlessEventPump>(mKeys.get());
     mLauncher = std::make_unique<Vl::RecordingLauncher>();
     mPresenter = std::make_unique<FrameKeeper>();
+    mAudio = std::make_unique<Vl::HeadlessAudioDevice>();
+    mCdOutput = std::make_unique<Vl::HeadlessCdAudioOutput>();
+    mCdDrive = std::make_unique<VirtualCdDrive>(*mCdOutput, ".");
 
     Vl::Host host;
     host.clock = mClock.get();
     host.keys = mKeys.get();
     host.events = mEvents.get();
     host.launcher = mLauncher.get();
+    host.audio = mAudio.get();
+    host.cd = mCdDrive.get();
     Vl::SetHost(host);
     lrSetPresenter(mPresenter.get());
 

@@ -16,7 +16,9 @@ class ScriptedKeyboard;
 class HeadlessEventPump;
 class RecordingLauncher;
 class HeadlessAudioDevice;
+class HeadlessCdAudioOutput;
 }
+class VirtualCdDrive;
 
 class HeadlessGame {
 public:
@@ -49,6 +51,8 @@ public:
     void SetKey(int virtualKey, bool down);
 
     Vl::VirtualClock& Clock() { return *mClock; }
+    Vl::HeadlessAudioDevice& Audio() { return *mAudio; }
+    Vl::HeadlessCdAudioOutput& CdOutput() { return *mCdOutput; }
 
 private:
     std::string mFolder;
@@ -61,6 +65,9 @@ private:
     std::unique_ptr<Vl::ScriptedKeyboard> mKeys;
     std::unique_ptr<Vl::HeadlessEventPump> mEvents;
     std::unique_ptr<Vl::RecordingLauncher> mLauncher;
+    std::unique_ptr<Vl::HeadlessAudioDevice> mAudio;
+    std::unique_ptr<Vl::HeadlessCdAudioOutput> mCdOutput;
+    std::unique_ptr<VirtualCdDrive> mCdDrive;
     std::unique_ptr<FrameKeeper> mPresenter;
     std::unique_ptr<TestApp> mApp;
     std::vector<uint8_t> mLastFrame;   // palette indices of the last frame's own present
