@@ -1,0 +1,20 @@
+// Choosing cairo colours by palette index or RGB, and mixing colours.
+#pragma once
+
+#include "MediaImage.h"
+
+#include <cairo.h>
+
+namespace mediagen {
+
+// A colour of the game palette.
+Rgb GameColour(int index);
+void SetInk(cairo_t* cr, int paletteIndex, double alpha = 1.0);
+void SetInk(cairo_t* cr, Rgb colour, double alpha = 1.0);
+// t = 0 gives a, t = 1 gives b.
+Rgb MixRgb(Rgb a, Rgb b, double t);
+// Adds a colour stop of the game palette to a cairo gradient.
+void AddStop(cairo_pattern_t* pattern, double offset, int paletteIndex, double alpha = 1.0);
+void AddStop(cairo_pattern_t* pattern, double offset, Rgb colour, double alpha = 1.0);
+
+} // namespace mediagen
