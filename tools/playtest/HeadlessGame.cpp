@@ -3,6 +3,8 @@
 
 #include "FrameKeeper.h"
 
+#include "GlInterfaceRun.h"
+
 #include "GlFrameTiming.h"
 #include "GlRandom.h"
 #include "GlScreenRegistry.h"

@@ -47,11 +47,21 @@ bool lrSdlPresenter::Open(void* window, int width, int height, bool windowed)
         return false;
     mWindow = static_cast<SDL_Window*>(window);
 
+    // Shown before the mode is set: some window systems (X without a window
+    // manager among them) ignore full-screen on a window that is not mapped yet.
+    SDL_ShowWindow(mWindow);
     if (windowed) {
         SDL_SetWindowFullscreen(mWindow, 0);
         SDL_SetWindowSize(mWindow, width, height);
         SDL_SetWindowPosition(mWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
+        // Cover the desktop first: without a window manager the full-screen
+        // request alone leaves the window at its old size.
+        SDL_DisplayMode desktop;
+        if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(mWindow), &desktop) == 0) {
+            SDL_SetWindowPosition(mWindow, 0, 0);
+            SDL_SetWindowSize(mWindow, desktop.w, desktop.h);
+        }
         SDL_SetWindowFullscreen(mWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
 
@@ -77,7 +87,6 @@ bool lrSdlPresenter::Open(void* window, int width, int height, bool windowed)
     SDL_RenderSetIntegerScale(mRenderer, integerScale ? SDL_TRUE : SDL_FALSE);
     SDL_SetTextureScaleMode(mTexture, integerScale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
 
-    SDL_ShowWindow(mWindow);
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }

@@ -59,7 +59,20 @@ void SdlEventPump::SwitchFullScreen()
     if (!mWindow)
         return;
     bool fullScreen = (SDL_GetWindowFlags(mWindow) & SDL_WINDOW_FULLSCREEN) != 0;
-    SDL_SetWindowFullscreen(mWindow, fullScreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (fullScreen) {
+        SDL_SetWindowFullscreen(mWindow, 0);
+        SDL_SetWindowSize(mWindow, 640, 480);
+        SDL_SetWindowPosition(mWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        return;
+    }
+    // Cover the desktop first: without a window manager the full-screen
+    // request alone leaves the window at its old size.
+    SDL_DisplayMode desktop;
+    if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(mWindow), &desktop) == 0) {
+        SDL_SetWindowPosition(mWindow, 0, 0);
+        SDL_SetWindowSize(mWindow, desktop.w, desktop.h);
+    }
+    SDL_SetWindowFullscreen(mWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
 } // namespace Vl

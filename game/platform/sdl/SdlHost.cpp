@@ -35,7 +35,7 @@ bool SdlHost::Start()
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
         std::cerr << "SdlHost::Start - no game controllers: " << SDL_GetError() << "\n";
 
-    mWindow = SDL_CreateWindow("VlApp", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
+    mWindow = SDL_CreateWindow("VlApp", 0, 0, 640, 480,
                                SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!mWindow) {
         std::cerr << "SdlHost::Start - the window could not be made: " << SDL_GetError() << "\n";
