@@ -1,0 +1,1 @@
+skyrun_fuzz(alphabet azsprites)

@@ -1,0 +1,167 @@
+// Reading, sorting and safely rewriting highscore.txt.
+#include "GlHighScoreTable.h"
+
+#include "VlFile.h"
+#include "VlLog.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <system_error>
+
+const char* const GlHighScoreTable::kFileName = "highscore.txt";
+
+namespace {
+
+// The name is the whole line. Windows wrote CR LF, so a CR before the line
+// end belongs to the line end, not to the name.
+bool ReadNameLine(std::istream& in, std::string& name)
+{
+    name.clear();
+    for (;;) {
+        std::istream::int_type c = in.get();
+        if (c == std::istream::traits_type::eof() || c == '\n')
+            break;
+        name.push_back(static_cast<char>(c));
+        // A little past the limit leaves room for CRs that are dropped below.
+        if (name.size() > GlHighScoreTable::kMaxNameLength + 2)
+            return false;
+    }
+    while (!name.empty() && name.back() == '\r')
+        name.pop_back();
+    return name.size() <= GlHighScoreTable::kMaxNameLength;
+}
+
+// After the third number comes the line end. An entry counts only when its
+// line end is really there: a last line cut short is not taken.
+bool ReadLineEnd(std::istream& in)
+{
+    for (;;) {
+        std::istream::int_type c = in.get();
+        if (c == '\n')
+            return true;
+        if (c != '\r' && c != ' ' && c != '\t')
+            return false;
+    }
+}
+
+} // namespace
+
+void GlHighScoreTable::LoadHighScoreList()
+{
+    mEntries.clear();
+    Vl::File* file = nullptr;
+    if (VlFileCreate(&file, Vl::kF_FromBinary, kFileName) != VlOk) {
+        azLog() << "GlHighScore::LoadHighScoreList- VlFileCreate failed.  Returning NULL object. " << kFileName
+                << "\n" << std::flush;
+        return;
+    }
+    std::string path;
+    file->GetFullName(path);
+    file->Release();
+
+    std::ifstream in(path, std::ios::in | std::ios::binary);
+    if (!in) {
+        azLog() << "GlHighScore::LoadHighScoreList - Configfile in fail state after construction.\n" << std::flush;
+        return;
+    }
+    ReadFrom(in);
+    Sort();
+    for (const HighScoreEntry& entry : mEntries) {
+        azLog() << "GlHighScore::LoadHighScoreList " << entry.name << " " << entry.level << " " << entry.score << " "
+                << entry.delivered << " " << "\n" << std::flush;
+    }
+}
+
+bool GlHighScoreTable::WriteHighScoreListToDisk() const
+{
+    // The file object only finds a file that exists (under any letter case).
+    // A missing list is created beside the program rather than losing the score.
+    std::string path;
+    Vl::File* file = nullptr;
+    if (VlFileCreate(&file, Vl::kF_FromBinary, kFileName) == VlOk) {
+        file->GetFullName(path);
+        file->Release();
+    } else if (VlGetBinaryPath(path) == VlOk) {
+        path += kFileName;
+        azLog() << "GlHighScore::WriteHighScoreListToDisk - no " << kFileName << " yet, creating it.\n" << std::flush;
+    } else {
+        azLog() << "GlHighScore::WriteHighScoreListToDisk- VlFileCreate failed.  Returning NULL object. " << kFileName
+                << "\n" << std::flush;
+        return false;
+    }
+
+    // Written beside the list and renamed over it: the card program may read
+    // the list at any moment, and a crash must never leave it half written.
+    const std::string temporaryPath = path + ".new";
+    std::ofstream out(temporaryPath, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!out) {
+        azLog() << "GlHighScore::WriteHighScoreListToDisk - Configfile in fail state after construction.\n"
+                << std::flush;
+        return false;
+    }
+    WriteTo(out);
+    out.close();
+    std::error_code error;
+    if (out.fail()) {
+        azLog() << "GlHighScore::WriteHighScoreListToDisk - could not write " << temporaryPath << "\n" << std::flush;
+        std::filesystem::remove(temporaryPath, error);
+        return false;
+    }
+    std::filesystem::rename(temporaryPath, path, error);
+    if (error) {
+        azLog() << "GlHighScore::WriteHighScoreListToDisk - could not replace " << path << "\n" << std::flush;
+        std::filesystem::remove(temporaryPath, error);
+        return false;
+    }
+    return true;
+}
+
+void GlHighScoreTable::ReadFrom(std::istream& in)
+{
+    while (in.peek() != std::istream::traits_type::eof()) {
+        HighScoreEntry entry;
+        if (!ReadNameLine(in, entry.name))
+            return;
+        if (!(in >> entry.level >> entry.score >> entry.delivered))
+            return;
+        if (!ReadLineEnd(in))
+            return;
+        mEntries.push_back(entry);
+    }
+}
+
+void GlHighScoreTable::WriteTo(std::ostream& out) const
+{
+    for (const HighScoreEntry& entry : mEntries) {
+        out << entry.name << "\n";
+        out << entry.level << " " << entry.score << " " << entry.delivered << "\n";
+    }
+    out.flush();
+}
+
+void GlHighScoreTable::Sort()
+{
+    std::stable_sort(mEntries.begin(), mEntries.end(),
+                     [](const HighScoreEntry& a, const HighScoreEntry& b) { return a.score > b.score; });
+}
+
+void GlHighScoreTable::Add(const HighScoreEntry& entry)
+{
+    mEntries.push_back(entry);
+    Sort();
+    if (mEntries.size() > kShownEntries)
+        mEntries.resize(kShownEntries);
+}
+
+bool GlHighScoreTable::IsHighScore(int32_t score) const
+{
+    if (mEntries.empty())
+        return true;
+    // A hand-made file may hold more than five entries; only the shown five
+    // count, or the player would be told of a high score that is then cut.
+    size_t lowestShown = std::min(mEntries.size(), kShownEntries) - 1;
+    return mEntries[lowestShown].score < score;
+}
