@@ -62,7 +62,7 @@ void DrawMenuBackground(cairo_t* cr)
     DrawHolly(cr, kPanelX + kPanelW - 6, kPanelY + 8, 22, -0.3);
     DrawSnowDrift(cr, kPanelX + 30, kPanelY + kPanelH + 6, 70, 26);
     DrawSnowDrift(cr, kPanelX + kPanelW - 40, kPanelY + kPanelH + 6, 80, 22);
-    DrawTitleLogo(cr, "SkyRun", 320, 8, 62);
+    DrawTitleLogo(cr, "skyrun", 320, 8, 62);
 }
 
 void WriteMenuBackground(const OutputTree& out)
