@@ -5,11 +5,9 @@
 #include "GlScreenState.h"
 
 #include "AzBlitterObject.h"
-#include "AzBobAlphabet.h"
 #include "AzBobSprite.h"
 #include "AzDrawBobCommand.h"
 #include "AzDrawBobSpriteCommand.h"
-#include "AzDrawBobTextCommand.h"
 #include "AzDrawQueue.h"
 #include "AzLoaders.h"
 #include "lrDisplay.h"
@@ -19,17 +17,10 @@ namespace {
 constexpr float kBackgroundDepth = 1000.0f;
 constexpr float kTextDepth = 8.0f;
 
-struct FontFiles {
-    const char* sprite;
-    const char* description;
-};
-
-const FontFiles kFontFiles[GlBriefing::kFontCount] = {
-    {"Alphabets\\Font_A.spx", "Alphabets\\FontABC.desc"},
-    {"Alphabets\\Font_B.spx", "Alphabets\\FontABC.desc"},
-    {"Alphabets\\Font_C.spx", "Alphabets\\FontABC.desc"},
-    {"Alphabets\\Font_E.spx", "Alphabets\\FontE.desc"},
-};
+std::string CounterText(int32_t value)
+{
+    return "= " + std::to_string(value);
+}
 
 } // namespace
 
@@ -39,9 +30,14 @@ GlBriefing::GlBriefing(const Layout& layout) : mLayout(layout)
 
 GlBriefing::~GlBriefing() = default;
 
-std::string GlBriefing::CounterText(int32_t value)
+GlBriefing::Text GlBriefing::LivesText(int32_t lives)
 {
-    return "= " + std::to_string(value);
+    return {CounterText(lives), kFontA, 336, 272};
+}
+
+GlBriefing::Text GlBriefing::GiftsText(int32_t gifts)
+{
+    return {CounterText(gifts), kFontA, 336, 360};
 }
 
 void GlBriefing::Load()
@@ -49,7 +45,7 @@ void GlBriefing::Load()
     az::SetPaletteFromFile("Pallettes\\NS_pallette.bmp");
     for (int32_t font = 0; font < kFontCount; ++font) {
         if (mLayout.fonts[font])
-            mFonts[font] = std::make_unique<AzBobAlphabet>(kFontFiles[font].sprite, kFontFiles[font].description);
+            mFonts.Load(static_cast<Font>(font));
     }
     mBackground.reset(az::LoadBlitterObject(mLayout.background));
     mSprites.clear();
@@ -65,10 +61,8 @@ bool GlBriefing::RunFrame()
 {
     gDrawQueue.push(new AzDrawBobCommand(kBackgroundDepth, mBackground.get(), 0, 0));
 
-    for (const Text& text : BuildTexts()) {
-        gDrawQueue.push(new AzDrawBobTextCommand(kTextDepth, text.text, mFonts[text.font].get(), text.x, text.y,
-                                                 AzDrawBobTextCommand::kAlignCentre, 0, nullptr));
-    }
+    for (const Text& text : BuildTexts())
+        mFonts.QueueText(kTextDepth, text.text, text.font, text.x, text.y);
 
     for (size_t i = 0; i < mSprites.size(); ++i) {
         AzBobSprite* sprite = mSprites[i].get();

@@ -2,6 +2,7 @@
 // record every frame, animated sprites, and a successor once their time on the real clock is up.
 #pragma once
 
+#include "GlAlphabets.h"
 #include "GlInterfaceRun.h"
 
 #include <array>
@@ -11,12 +12,12 @@
 #include <vector>
 
 class AzBlitterObject;
-class AzBobAlphabet;
 class AzBobSprite;
 
 class GlBriefing : public GlInterfaceRun {
 public:
-    enum Font : int32_t { kFontA, kFontB, kFontC, kFontE, kFontCount };
+    using Font = GlAlphabets::Font;
+    using enum GlAlphabets::Font;
 
     // One line of lettering, centred on x; y is the top of the letters.
     struct Text {
@@ -49,10 +50,16 @@ public:
     // The texts as they are this frame, from the current player.
     virtual std::vector<Text> BuildTexts() const = 0;
 
-    // "= " and the number, as the lives and gift counters are written.
-    static std::string CounterText(int32_t value);
+    // The gift and the coin of the act briefings, beside their counters.
+    static constexpr SpriteCue kGiftCounterCue{"menus\\score_gift.spx", 226, 351, 12, 200.0f};
+    static constexpr SpriteCue kCoinCounterCue{"menus\\score_coin.spx", 238, 274, 15, 200.0f};
 
 protected:
+    // The counters beside the coin and the gift of the act briefings and the
+    // totals: "= " and the number.
+    static Text LivesText(int32_t lives);
+    static Text GiftsText(int32_t gifts);
+
     // The layout must outlive the screen (each screen keeps its own as a constant).
     explicit GlBriefing(const Layout& layout);
 
@@ -63,7 +70,7 @@ protected:
 
 private:
     const Layout& mLayout;
-    std::array<std::unique_ptr<AzBobAlphabet>, kFontCount> mFonts;
+    GlAlphabets mFonts;
     std::unique_ptr<AzBlitterObject> mBackground;
     std::vector<std::unique_ptr<AzBobSprite>> mSprites;
     uint32_t mStartTime = 0;

@@ -1,6 +1,7 @@
 // Loading and scrolling the credit lines.
 #include "GlCredits.h"
 
+#include "AzTextFiles.h"
 #include "VlFile.h"
 #include "VlLog.h"
 
@@ -11,42 +12,18 @@ namespace {
 
 const char* const kCreditsFileName = "credits.txt";
 
-// One line up to its line end, at most 255 characters kept; false when the
-// stream ended before a line end.
-bool ReadLine(std::istream& in, std::string& line)
-{
-    line.clear();
-    for (;;) {
-        std::istream::int_type c = in.get();
-        if (c == std::istream::traits_type::eof())
-            return false;
-        if (c == '\n')
-            break;
-        if (line.size() < GlCredits::kMaxLineLength + 1)
-            line.push_back(static_cast<char>(c));
-    }
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    if (line.size() > GlCredits::kMaxLineLength)
-        line.resize(GlCredits::kMaxLineLength);
-    return true;
-}
-
 } // namespace
 
 bool GlCredits::EnsureLoaded()
 {
     if (!mLines.empty())
         return true;
-    Vl::File* file = nullptr;
-    if (VlFileCreate(&file, Vl::kF_FromBinary, kCreditsFileName) != VlOk) {
+    std::string path;
+    if (!az::GetFullPath(Vl::kF_FromBinary, kCreditsFileName, path)) {
         azLog() << "GlMenuMain::RunCredits- VlFileCreate failed.  Returning NULL object. " << kCreditsFileName << "\n"
                 << std::flush;
         return false;
     }
-    std::string path;
-    file->GetFullName(path);
-    file->Release();
     std::ifstream in(path, std::ios::in | std::ios::binary);
     if (!in) {
         azLog() << "GlMenuMain::RunCredits - credits file in fail state after construction.\n" << std::flush;
@@ -61,7 +38,7 @@ void GlCredits::ReadFrom(std::istream& in)
     mLines.assign(kLeadingBlankLines, std::string());
     std::string line;
     // A last line without a line end is left out, as the credits always did.
-    while (ReadLine(in, line))
+    while (az::ReadTextLine(in, kMaxLineLength, line))
         mLines.push_back(line);
 }
 
@@ -80,6 +57,6 @@ std::string GlCredits::RowText(int row) const
 
 int32_t GlCredits::RowY(int row) const
 {
-    float fraction = mScroll - static_cast<float>(static_cast<int32_t>(mScroll));
-    return kFirstRowY - static_cast<int32_t>(fraction * static_cast<float>(kRowHeight)) + row * kRowHeight;
+    const float fraction = mScroll - static_cast<float>(static_cast<int32_t>(mScroll));
+    return kFirstRowY - static_cast<int32_t>(fraction * static_cast<double>(kRowHeight)) + row * kRowHeight;
 }

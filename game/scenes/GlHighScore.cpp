@@ -8,7 +8,6 @@
 #include "PlayerRecord.h"
 
 #include "AzBlitterObject.h"
-#include "AzBobAlphabet.h"
 #include "AzBobSprite.h"
 #include "AzDrawBobCommand.h"
 #include "AzDrawBobSpriteCommand.h"
@@ -36,12 +35,6 @@ constexpr int32_t kLeftCoinX = 138;
 constexpr int32_t kRightCoinX = 454;
 constexpr int32_t kCoinFramesPerSecond = 15;
 
-void QueueText(float depth, const std::string& text, AzBobAlphabet* alphabet, int32_t x, int32_t y,
-               int32_t alignment)
-{
-    gDrawQueue.push(new AzDrawBobTextCommand(depth, text, alphabet, x, y, alignment, 0, nullptr));
-}
-
 } // namespace
 
 GlHighScore::GlHighScore() = default;
@@ -51,9 +44,8 @@ GlHighScore::~GlHighScore() = default;
 void GlHighScore::Load()
 {
     az::SetPaletteFromFile("Pallettes\\NS_pallette.bmp");
-    mAlphabetA = std::make_unique<AzBobAlphabet>("Alphabets\\Font_A.spx", "Alphabets\\FontABC.desc");
-    mAlphabetB = std::make_unique<AzBobAlphabet>("Alphabets\\Font_B.spx", "Alphabets\\FontABC.desc");
-    mAlphabetC = std::make_unique<AzBobAlphabet>("Alphabets\\Font_C.spx", "Alphabets\\FontABC.desc");
+    for (GlAlphabets::Font font : {GlAlphabets::kFontA, GlAlphabets::kFontB, GlAlphabets::kFontC})
+        mFonts.Load(font);
     mBackground.reset(az::LoadBlitterObject("menus\\highscore_bg.bmp"));
     mCoin.reset(az::LoadBobSprite("menus\\score_coin.spx"));
 
@@ -87,7 +79,7 @@ bool GlHighScore::RunFrame()
     }
 
     gDrawQueue.push(new AzDrawBobCommand(kBackgroundDepth, mBackground.get(), 0, 0));
-    QueueText(kTextDepth, "High Score", mAlphabetA.get(), kCentreX, 40, AzDrawBobTextCommand::kAlignCentre);
+    mFonts.QueueText(kTextDepth, "High Score", GlAlphabets::kFontA, kCentreX, 40);
 
     if (mMode == Mode::List)
         RunList();
@@ -107,10 +99,11 @@ void GlHighScore::RunList()
     const size_t shown = std::min(entries.size(), GlHighScoreTable::kShownEntries);
     int32_t y = kFirstRowY;
     for (size_t i = 0; i < shown; ++i) {
-        AzBobAlphabet* alphabet = i == 0 ? mAlphabetB.get() : mAlphabetC.get();
-        QueueText(kTextDepth, entries[i].name, alphabet, kNameX, y, AzDrawBobTextCommand::kAlignLeft);
-        QueueText(kTextDepth, std::to_string(entries[i].score), alphabet, kScoreX, y,
-                  AzDrawBobTextCommand::kAlignRight);
+        // The winner in B, the others in C.
+        const GlAlphabets::Font font = i == 0 ? GlAlphabets::kFontB : GlAlphabets::kFontC;
+        mFonts.QueueText(kTextDepth, entries[i].name, font, kNameX, y, AzDrawBobTextCommand::kAlignLeft);
+        mFonts.QueueText(kTextDepth, std::to_string(entries[i].score), font, kScoreX, y,
+                         AzDrawBobTextCommand::kAlignRight);
         if (i == 0)
             y += kFirstRowExtra;
         y += kRowStep;
@@ -131,10 +124,9 @@ void GlHighScore::QueueCoins()
 
 void GlHighScore::RunNameEntry()
 {
-    AzBobAlphabet* alphabet = mAlphabetC.get();
-    QueueText(kTextDepth, "You Got a High Score!", alphabet, kCentreX, 100, AzDrawBobTextCommand::kAlignCentre);
-    QueueText(kTextDepth, "Enter Your Name", alphabet, kCentreX, 155, AzDrawBobTextCommand::kAlignCentre);
-    QueueText(kTextDepth, mNameEntry.GetName(), alphabet, kCentreX, 206, AzDrawBobTextCommand::kAlignCentre);
+    mFonts.QueueText(kTextDepth, "You Got a High Score!", GlAlphabets::kFontC, kCentreX, 100);
+    mFonts.QueueText(kTextDepth, "Enter Your Name", GlAlphabets::kFontC, kCentreX, 155);
+    mFonts.QueueText(kTextDepth, mNameEntry.GetName(), GlAlphabets::kFontC, kCentreX, 206);
 
     switch (mNameEntry.RunKeys(mKeys)) {
     case GlNameEntry::KeyResult::EnterPressed: {
@@ -149,7 +141,7 @@ void GlHighScore::RunNameEntry()
     case GlNameEntry::KeyResult::EnterHeld:
         break;
     case GlNameEntry::KeyResult::Typing:
-        mNameEntry.LimitWidth(alphabet);
+        mNameEntry.LimitWidth(mFonts.Get(GlAlphabets::kFontC));
         break;
     }
 }

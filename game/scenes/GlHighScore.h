@@ -1,6 +1,7 @@
 // The high-score screen: the best five, and the name entry after a game that made the list.
 #pragma once
 
+#include "GlAlphabets.h"
 #include "GlHighScoreTable.h"
 #include "GlInterfaceRun.h"
 #include "GlKeyPress.h"
@@ -9,7 +10,6 @@
 #include <memory>
 
 class AzBlitterObject;
-class AzBobAlphabet;
 class AzBobSprite;
 
 class GlHighScore : public GlInterfaceRun {
@@ -33,9 +33,7 @@ private:
     void RunNameEntry();
     void QueueCoins();
 
-    std::unique_ptr<AzBobAlphabet> mAlphabetA;
-    std::unique_ptr<AzBobAlphabet> mAlphabetB;
-    std::unique_ptr<AzBobAlphabet> mAlphabetC;
+    GlAlphabets mFonts;
     std::unique_ptr<AzBlitterObject> mBackground;
     std::unique_ptr<AzBobSprite> mCoin;
     GlHighScoreTable mTable;

@@ -1,6 +1,7 @@
 // Reading, sorting and safely rewriting highscore.txt.
 #include "GlHighScoreTable.h"
 
+#include "AzTextFiles.h"
 #include "VlFile.h"
 #include "VlLog.h"
 
@@ -14,25 +15,6 @@
 const char* const GlHighScoreTable::kFileName = "highscore.txt";
 
 namespace {
-
-// The name is the whole line. Windows wrote CR LF, so a CR before the line
-// end belongs to the line end, not to the name.
-bool ReadNameLine(std::istream& in, std::string& name)
-{
-    name.clear();
-    for (;;) {
-        std::istream::int_type c = in.get();
-        if (c == std::istream::traits_type::eof() || c == '\n')
-            break;
-        name.push_back(static_cast<char>(c));
-        // A little past the limit leaves room for CRs that are dropped below.
-        if (name.size() > GlHighScoreTable::kMaxNameLength + 2)
-            return false;
-    }
-    while (!name.empty() && name.back() == '\r')
-        name.pop_back();
-    return name.size() <= GlHighScoreTable::kMaxNameLength;
-}
 
 // After the third number comes the line end. An entry counts only when its
 // line end is really there: a last line cut short is not taken.
@@ -52,15 +34,12 @@ bool ReadLineEnd(std::istream& in)
 void GlHighScoreTable::LoadHighScoreList()
 {
     mEntries.clear();
-    Vl::File* file = nullptr;
-    if (VlFileCreate(&file, Vl::kF_FromBinary, kFileName) != VlOk) {
+    std::string path;
+    if (!az::GetFullPath(Vl::kF_FromBinary, kFileName, path)) {
         azLog() << "GlHighScore::LoadHighScoreList- VlFileCreate failed.  Returning NULL object. " << kFileName
                 << "\n" << std::flush;
         return;
     }
-    std::string path;
-    file->GetFullName(path);
-    file->Release();
 
     std::ifstream in(path, std::ios::in | std::ios::binary);
     if (!in) {
@@ -80,17 +59,14 @@ bool GlHighScoreTable::WriteHighScoreListToDisk() const
     // The file object only finds a file that exists (under any letter case).
     // A missing list is created beside the program rather than losing the score.
     std::string path;
-    Vl::File* file = nullptr;
-    if (VlFileCreate(&file, Vl::kF_FromBinary, kFileName) == VlOk) {
-        file->GetFullName(path);
-        file->Release();
-    } else if (VlGetBinaryPath(path) == VlOk) {
+    if (!az::GetFullPath(Vl::kF_FromBinary, kFileName, path)) {
+        if (VlGetBinaryPath(path) != VlOk) {
+            azLog() << "GlHighScore::WriteHighScoreListToDisk- VlFileCreate failed.  Returning NULL object. "
+                    << kFileName << "\n" << std::flush;
+            return false;
+        }
         path += kFileName;
         azLog() << "GlHighScore::WriteHighScoreListToDisk - no " << kFileName << " yet, creating it.\n" << std::flush;
-    } else {
-        azLog() << "GlHighScore::WriteHighScoreListToDisk- VlFileCreate failed.  Returning NULL object. " << kFileName
-                << "\n" << std::flush;
-        return false;
     }
 
     // Written beside the list and renamed over it: the card program may read
@@ -123,7 +99,10 @@ void GlHighScoreTable::ReadFrom(std::istream& in)
 {
     while (in.peek() != std::istream::traits_type::eof()) {
         HighScoreEntry entry;
-        if (!ReadNameLine(in, entry.name))
+        // The name is the whole line; a CR before its line end (Windows) is not part of it.
+        bool tooLong = false;
+        az::ReadTextLine(in, kMaxNameLength, entry.name, &tooLong);
+        if (tooLong)
             return;
         if (!(in >> entry.level >> entry.score >> entry.delivered))
             return;

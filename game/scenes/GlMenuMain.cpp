@@ -10,11 +10,9 @@
 #include "PlayerRecord.h"
 
 #include "AzBlitterObject.h"
-#include "AzBobAlphabet.h"
 #include "AzBobSprite.h"
 #include "AzDrawBobCommand.h"
 #include "AzDrawBobSpriteCommand.h"
-#include "AzDrawBobTextCommand.h"
 #include "AzDrawQueue.h"
 #include "AzLoaders.h"
 #include "AzSineWave.h"
@@ -98,9 +96,8 @@ void GlMenuMain::ResetQuitConfirmation()
 void GlMenuMain::Load()
 {
     az::SetPaletteFromFile("Pallettes\\NS_pallette.bmp");
-    mAlphabetA = std::make_unique<AzBobAlphabet>("Alphabets\\Font_A.spx", "Alphabets\\FontABC.desc");
-    mAlphabetB = std::make_unique<AzBobAlphabet>("Alphabets\\Font_B.spx", "Alphabets\\FontABC.desc");
-    mAlphabetC = std::make_unique<AzBobAlphabet>("Alphabets\\Font_C.spx", "Alphabets\\FontABC.desc");
+    for (GlAlphabets::Font font : {GlAlphabets::kFontA, GlAlphabets::kFontB, GlAlphabets::kFontC})
+        mFonts.Load(font);
     mMenuBackground.reset(az::LoadBlitterObject("menu_bg.bmp"));
     mCreditsPanel.reset(az::LoadBlitterObject("menus\\black.bmp"));
     mBackdrop.reset(az::LoadBlitterObject("fullblack.bmp"));
@@ -166,7 +163,7 @@ void GlMenuMain::RunMenu()
 void GlMenuMain::RunItems()
 {
     for (const MenuItem& item : kItems)
-        QueueCentredText(kItemDepth, item.text, mAlphabetA.get(), kCentreX, item.y);
+        mFonts.QueueText(kItemDepth, item.text, GlAlphabets::kFontA, kCentreX, item.y);
     if (mHero) {
         // Every frame but the last, on the absolute clock.
         const int32_t frame = AnimFrameIndex(mHero->GetFrameCount() - 1, kHeroFramesPerSecond, 0);
@@ -185,7 +182,7 @@ void GlMenuMain::RunItems()
     }
 
     const MenuItem& selected = kItems[mSelection];
-    QueueCentredText(kHighlightDepth, selected.text, mAlphabetB.get(), kCentreX, selected.y);
+    mFonts.QueueText(kHighlightDepth, selected.text, GlAlphabets::kFontB, kCentreX, selected.y);
 }
 
 void GlMenuMain::ChooseItem()
@@ -223,10 +220,11 @@ void GlMenuMain::RunQuitConfirmation()
     if (confirm.quitting && !(gChannel1 && gChannel1->IsPlaying()))
         gQuitGame = true;
 
-    QueueCentredText(kItemDepth, "Quit?", mAlphabetC.get(), kCentreX, 170);
+    mFonts.QueueText(kItemDepth, "Quit?", GlAlphabets::kFontC, kCentreX, 170);
+    // The answer stands out in B, the other in A.
     const bool yes = confirm.answer == kAnswerYes;
-    QueueCentredText(kItemDepth, "Yes", yes ? mAlphabetB.get() : mAlphabetA.get(), 260, 262);
-    QueueCentredText(kItemDepth, "No", yes ? mAlphabetA.get() : mAlphabetB.get(), 380, 262);
+    mFonts.QueueText(kItemDepth, "Yes", yes ? GlAlphabets::kFontB : GlAlphabets::kFontA, 260, 262);
+    mFonts.QueueText(kItemDepth, "No", yes ? GlAlphabets::kFontA : GlAlphabets::kFontB, 380, 262);
 
     if (confirm.quitting)
         return;
@@ -247,18 +245,15 @@ void GlMenuMain::RunQuitConfirmation()
 
 void GlMenuMain::RunCredits()
 {
-    if (!mCredits.EnsureLoaded()) {
-        // Nothing to show, but Enter and Space still lead back to the menu,
-        // so a missing file never traps a player who does not know Escape.
-        if (mKeys.KeyPressed(Vl::kVK_Return) || mKeys.KeyPressed(Vl::kVK_Space))
-            LeaveCredits();
+    // Without the file this frame's credits end here, before the keys are
+    // read: only Escape leads back to the menu then.
+    if (!mCredits.EnsureLoaded())
         return;
-    }
 
-    QueueCentredText(kCreditsTitleDepth, "CREDITS", mAlphabetA.get(), kCentreX, 40);
+    mFonts.QueueText(kCreditsTitleDepth, "CREDITS", GlAlphabets::kFontA, kCentreX, 40);
     gDrawQueue.push(new AzDrawBobCommand(kCreditsPanelDepth, mCreditsPanel.get(), 0, 50));
     for (int row = 0; row < GlCredits::kVisibleRows; ++row)
-        QueueCentredText(kCreditLineDepth, mCredits.RowText(row), mAlphabetB.get(), kCentreX, mCredits.RowY(row));
+        mFonts.QueueText(kCreditLineDepth, mCredits.RowText(row), GlAlphabets::kFontB, kCentreX, mCredits.RowY(row));
     // One line a second, at most one line in a frame.
     mCredits.Advance(FrameStep(1, true));
 
@@ -272,11 +267,4 @@ void GlMenuMain::LeaveCredits()
     // Stopped whether or not the music was started: harmless when silent.
     if (gCdPlayer)
         gCdPlayer->Stop();
-}
-
-void GlMenuMain::QueueCentredText(float depth, const std::string& text, AzBobAlphabet* alphabet, int32_t x,
-                                  int32_t y)
-{
-    gDrawQueue.push(new AzDrawBobTextCommand(depth, text, alphabet, x, y, AzDrawBobTextCommand::kAlignCentre, 0,
-                                             nullptr));
 }

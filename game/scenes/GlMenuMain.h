@@ -1,6 +1,7 @@
 // The main menu: start a game, the card program, high scores, credits, quit with a Yes/No question.
 #pragma once
 
+#include "GlAlphabets.h"
 #include "GlCredits.h"
 #include "GlInterfaceRun.h"
 #include "GlKeyPress.h"
@@ -10,7 +11,6 @@
 #include <string>
 
 class AzBlitterObject;
-class AzBobAlphabet;
 class AzBobSprite;
 class AzSineWave;
 
@@ -63,11 +63,8 @@ private:
     void RunCredits();
     void ChooseItem();
     void LeaveCredits();
-    void QueueCentredText(float depth, const std::string& text, AzBobAlphabet* alphabet, int32_t x, int32_t y);
 
-    std::unique_ptr<AzBobAlphabet> mAlphabetA;
-    std::unique_ptr<AzBobAlphabet> mAlphabetB;
-    std::unique_ptr<AzBobAlphabet> mAlphabetC;
+    GlAlphabets mFonts;
     std::unique_ptr<AzBlitterObject> mMenuBackground;
     std::unique_ptr<AzBlitterObject> mCreditsPanel;
     std::unique_ptr<AzBlitterObject> mBackdrop;

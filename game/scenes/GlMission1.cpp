@@ -11,8 +11,8 @@ const GlBriefing::Layout kLayout = {
     "menus\\act01_bg.bmp",
     {
         {"menus\\sn_all.spx", 271, 164, 12, 200.0f},
-        {"menus\\score_gift.spx", 226, 351, 12, 200.0f},
-        {"menus\\score_coin.spx", 238, 274, 15, 200.0f},
+        GlBriefing::kGiftCounterCue,
+        GlBriefing::kCoinCounterCue,
     },
     5000,
 };
@@ -45,8 +45,8 @@ std::vector<GlBriefing::Text> GlMission1::BuildTexts() const
     const PlayerRecord& player = CurrentPlayer();
     return {
         {"Catch " + std::to_string(player.giftQuota), kFontB, 320, 107},
-        {CounterText(player.giftCount), kFontA, 336, 360},
-        {CounterText(player.lives), kFontA, 336, 272},
+        GiftsText(player.giftCount),
+        LivesText(player.lives),
     };
 }
 

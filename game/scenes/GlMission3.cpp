@@ -10,8 +10,8 @@ const GlBriefing::Layout kLayout = {
     {true, true, true, false}, // alphabets A, B and C
     "menus\\act02_bg.bmp",
     {
-        {"menus\\score_gift.spx", 226, 351, 12, 200.0f},
-        {"menus\\score_coin.spx", 238, 274, 15, 200.0f},
+        GlBriefing::kGiftCounterCue,
+        GlBriefing::kCoinCounterCue,
     },
     5000,
 };
@@ -31,8 +31,8 @@ std::vector<GlBriefing::Text> GlMission3::BuildTexts() const
         texts.push_back({player.chosenEntry->name, kFontB, 320, 107});
         texts.push_back({player.chosenEntry->description, kFontC, 320, 172});
     }
-    texts.push_back({CounterText(player.lives), kFontA, 336, 272});
-    texts.push_back({CounterText(player.giftCount), kFontA, 336, 360});
+    texts.push_back(LivesText(player.lives));
+    texts.push_back(GiftsText(player.giftCount));
     return texts;
 }
 

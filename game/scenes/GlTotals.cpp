@@ -41,8 +41,8 @@ std::vector<GlBriefing::Text> GlTotals::BuildTexts() const
     return {
         {"Round " + std::to_string(player.level), kFontC, 320, 197},
         {std::to_string(player.score), kFontE, 320, 107},
-        {CounterText(player.lives), kFontA, 336, 272},
-        {CounterText(player.giftCount), kFontA, 336, 360},
+        LivesText(player.lives),
+        GiftsText(player.giftCount),
     };
 }
 

@@ -2,9 +2,11 @@
 #include "AzBobAlphabet.h"
 
 #include "AzImageLoader.h"
+#include "AzLoaders.h"
 #include "AzMemoryImage.h"
 #include "AzMemorySprite.h"
 #include "AzSpriteLoader.h"
+#include "AzTextFiles.h"
 #include "VlFile.h"
 #include "VlLog.h"
 
@@ -26,22 +28,6 @@ std::string UpperCased(std::string text)
     std::transform(text.begin(), text.end(), text.begin(),
                    [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
     return text;
-}
-
-// The first line of the file, at most 255 characters. A description saved
-// with CR LF line ends must not gain a glyph for the CR.
-std::string ReadFirstLine(std::istream& in)
-{
-    std::string line;
-    while (line.size() < AzBobAlphabet::kMaxDescriptionCharacters) {
-        std::istream::int_type c = in.get();
-        if (c == std::istream::traits_type::eof() || c == '\n')
-            break;
-        line.push_back(static_cast<char>(c));
-    }
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return line;
 }
 
 std::unique_ptr<AzBlitterObject> MakeBob(const AzMemoryImage& image)
@@ -68,18 +54,18 @@ void AzBobAlphabet::LoadFromSprite(const std::string& spriteName, const std::str
     mAdvances.fill(0);
     std::unique_ptr<AzMemorySprite> sprite(AzSpriteLoader::GetNew(spriteName));
 
-    Vl::File* file = nullptr;
-    if (VlFileCreate(&file, Vl::kF_FromMedia, descriptionName) != VlOk) {
+    std::string path;
+    if (!az::GetFullPath(Vl::kF_FromMedia, descriptionName, path)) {
         azLog() << "AzBobAlphabet::AzBobAlphabet - VlFileCreate failed.  Returning NULL object. " << descriptionName
                 << "\n" << std::flush;
         return;
     }
-    std::string path;
-    file->GetFullName(path);
-    file->Release();
 
+    // Only the first line counts. A description saved with CR LF line ends
+    // must not gain a glyph for the CR.
     std::ifstream in(path, std::ios::in | std::ios::binary);
-    const std::string line = ReadFirstLine(in);
+    std::string line;
+    az::ReadTextLine(in, kMaxDescriptionCharacters, line);
 
     for (auto& glyph : mGlyphs)
         glyph.reset();
@@ -106,13 +92,11 @@ void AzBobAlphabet::LoadFromBitmaps(const std::string& prefix, const std::string
     // Most codes have no file; probing them must not fill the log.
     azLogFileErrors = false;
     for (int code = 0; code < kCodes; ++code) {
-        std::unique_ptr<AzMemoryImage> image(AzImageLoader::GetNew(prefix + std::to_string(code) + suffix));
-        if (!image) {
-            SetGlyph(code, nullptr, 0);
-            continue;
-        }
-        SetGlyph(code, MakeBob(*image), image->GetWidth());
-        ++count;
+        std::unique_ptr<AzBlitterObject> bob(az::LoadBlitterObject(prefix + std::to_string(code) + suffix));
+        const int32_t advance = bob ? bob->GetWidth() : 0;
+        if (bob)
+            ++count;
+        SetGlyph(code, std::move(bob), advance);
     }
     azLogFileErrors = true;
     azLog() << "AzBobAlphabet::AzBobAlphabet - loaded " << count << " characters from " << prefix << "#" << suffix

@@ -3,8 +3,8 @@
 
 #include "AzDrawBobCommand.h"
 #include "AzDrawQueue.h"
-#include "AzImageLoader.h"
-#include "AzMemoryImage.h"
+#include "AzLoaders.h"
+#include "AzTextFiles.h"
 #include "VlFile.h"
 #include "VlLog.h"
 
@@ -12,15 +12,12 @@
 
 AzBobBackground::AzBobBackground(const std::string& descriptionName, const std::string& bitmapFolder)
 {
-    Vl::File* file = nullptr;
-    if (VlFileCreate(&file, Vl::kF_FromMedia, descriptionName) != VlOk) {
+    std::string path;
+    if (!az::GetFullPath(Vl::kF_FromMedia, descriptionName, path)) {
         azLog() << "AzBobBackground::GetNew - VlFileCreate failed.  Returning NULL object. " << descriptionName << "\n"
                 << std::flush;
         return;
     }
-    std::string path;
-    file->GetFullName(path);
-    file->Release();
 
     std::ifstream in(path);
     if (!in) {
@@ -45,14 +42,13 @@ void AzBobBackground::ReadDescription(std::istream& in, const std::string& bitma
             std::string imageName;
             if (!(in >> imageName))
                 break;
-            std::unique_ptr<AzMemoryImage> image(AzImageLoader::GetNew(bitmapFolder + "\\" + imageName));
-            if (!image) {
+            // Loaded once here, however many tiles use it.
+            std::unique_ptr<AzBlitterObject> bob(az::LoadBlitterObject(bitmapFolder + "\\" + imageName));
+            if (!bob) {
                 azLog() << "AzBobBackground::AzBobBackground - could't load an image.\n" << std::flush;
                 currentBob = nullptr;
                 continue;
             }
-            auto bob = std::make_unique<AzBlitterObject>(image->GetWidth(), image->GetHeight(), 0);
-            bob->LoadFromMemory(image->GetPixels());
             currentBob = bob.get();
             mBobs.push_back(std::move(bob));
         } else if (word == "pos") {

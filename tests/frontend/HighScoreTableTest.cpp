@@ -53,6 +53,10 @@ TEST(HighScoreFormatTest, DamagedEntriesEndTheListKeepingEarlierOnes)
 {
     EXPECT_EQ(Names(Parse("A\n1 10 0\nB\n1 lots 0\nC\n1 30 0\n")), (std::vector<std::string>{"A"}));
     EXPECT_EQ(Names(Parse("A\n1 10 0\n" + std::string(300, 'x') + "\n1 20 0\n")), (std::vector<std::string>{"A"}));
+    // The longest name a line may hold, also with a Windows line end; one more is too long.
+    const std::string longest(GlHighScoreTable::kMaxNameLength, 'x');
+    EXPECT_EQ(Names(Parse(longest + "\r\n1 20 0\r\n")), std::vector<std::string>{longest});
+    EXPECT_EQ(Names(Parse(longest + "y\r\n1 20 0\r\n")), std::vector<std::string>{});
     EXPECT_EQ(Names(Parse("A\n1 99999999999 0\n")), std::vector<std::string>{});
     EXPECT_TRUE(Parse("").Entries().empty());
 }

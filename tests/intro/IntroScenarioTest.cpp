@@ -2,18 +2,11 @@
 #include "HeadlessGame.h"
 #include "PlayerRecord.h"
 #include "ScenarioFolder.h"
+#include "ScreenSteps.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-int StepWhile(HeadlessGame& game, const std::string& screen, int limit)
-{
-    int steps = 0;
-    while (game.CurrentScreenName() == screen && steps < limit && game.Step())
-        ++steps;
-    return steps;
-}
 
 TEST(IntroScenarioTest, LogoThenIntroThenMainMenu)
 {

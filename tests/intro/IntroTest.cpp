@@ -1,5 +1,6 @@
 // The intro on its own: where its timeline puts each picture, its pace, its skip keys and its end.
 #include "ScreenFixture.h"
+#include "ScreenSteps.h"
 
 #include "GlCut1.h"
 
@@ -14,14 +15,6 @@ constexpr uint8_t kLetterbox = 1;
 constexpr uint8_t kBackground = 5;
 constexpr uint8_t kCleared = 255;
 constexpr int kFirstFrameColour = 20;
-
-int CountOf(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
 
 class IntroTest : public ScreenFixture {
 protected:
