@@ -8,6 +8,13 @@ namespace {
 
 constexpr size_t kMaxTokens = 16;
 
+// The verbs that take nothing after the device name.
+struct BareVerb {
+    std::string_view word;
+    CdVerb verb;
+};
+constexpr BareVerb kBareVerbs[] = {{"close", CdVerb::Close}, {"stop", CdVerb::Stop}, {"pause", CdVerb::Pause}};
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -138,13 +145,17 @@ std::optional<CdCommand> ParseCdCommand(std::string_view text)
     }
 
     const std::string_view verb = tokens[0];
+    for (const BareVerb& bare : kBareVerbs) {
+        if (Same(verb, bare.word)) {
+            command.verb = bare.verb;
+            if (tokens.size() == 2)
+                return command;
+            return std::nullopt;
+        }
+    }
     if (Same(verb, "open")) {
         command.verb = CdVerb::Open;
         if (tokens.size() == 2 || Matches(tokens, 2, {"shareable"}))
-            return command;
-    } else if (Same(verb, "close")) {
-        command.verb = CdVerb::Close;
-        if (tokens.size() == 2)
             return command;
     } else if (Same(verb, "set")) {
         command.verb = CdVerb::Set;
@@ -159,14 +170,6 @@ std::optional<CdCommand> ParseCdCommand(std::string_view text)
     } else if (Same(verb, "play")) {
         command.verb = CdVerb::Play;
         if (ParsePlayRange(tokens, command))
-            return command;
-    } else if (Same(verb, "stop")) {
-        command.verb = CdVerb::Stop;
-        if (tokens.size() == 2)
-            return command;
-    } else if (Same(verb, "pause")) {
-        command.verb = CdVerb::Pause;
-        if (tokens.size() == 2)
             return command;
     }
     return std::nullopt;

@@ -1,16 +1,12 @@
 // Feeds arbitrary bytes to the tiled background reader, with one good tile bitmap beside it.
 #include "AzBobBackground.h"
 #include "AzDrawQueue.h"
-#include "VlFile.h"
-#include "lrDisplay.h"
+#include "display.h"
+#include "mediafolder.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include <filesystem>
 #include <vector>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -47,38 +43,25 @@ std::vector<uint8_t> TileBitmap()
     return bytes;
 }
 
-void WriteFile(const std::string& path, const uint8_t* data, size_t size)
+// The tile beside every input, written once.
+void WriteTileOnce()
 {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return;
-    if (size > 0) std::fwrite(data, 1, size, file);
-    std::fclose(file);
-}
-
-// One media folder and display per fuzzing process; each input overwrites the description.
-const std::string& MediaFolder()
-{
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/skyrun-fuzz-background-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        std::string path = made ? made : "/tmp";
-        VlSetMediaPath(path);
-        std::string tiles = path + "/tiles";
-        std::vector<uint8_t> bitmap = TileBitmap();
-        mkdir(tiles.c_str(), 0755);
-        WriteFile(tiles + "/tile.bmp", bitmap.data(), bitmap.size());
-        lrCreateDisplay(640, 480, 8, lrWindowedFlag);
-        lrSetColorKey(254);
-        return path;
+    static const bool written = [] {
+        std::filesystem::create_directory(fuzzmedia::Folder() + "/tiles");
+        const std::vector<uint8_t> bitmap = TileBitmap();
+        fuzzmedia::WriteFile("tiles/tile.bmp", bitmap.data(), bitmap.size());
+        return true;
     }();
-    return folder;
+    (void)written;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    WriteFile(MediaFolder() + "/bg.txt", data, size);
+    fuzzmedia::OpenDisplayOnce();
+    WriteTileOnce();
+    fuzzmedia::WriteFile("bg.txt", data, size);
     AzBobBackground background("bg.txt", "tiles");
     background.Draw();
     gDrawQueue.DrainAndExecute();

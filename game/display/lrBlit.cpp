@@ -35,6 +35,20 @@ void CopyRowKeyed(uint8_t* target, const uint8_t* source, int count, uint8_t key
             target[i] = source[i];
 }
 
+// Cuts one axis of the destination to 0 .. limit and the source by as much,
+// so the picture is clipped, never stretched.
+void ClipAxis(long long& low, long long& high, long long& sourceLow, long long& sourceHigh, int limit)
+{
+    if (low < 0) {
+        sourceLow -= low;
+        low = 0;
+    }
+    if (high > limit) {
+        sourceHigh -= high - limit;
+        high = limit;
+    }
+}
+
 } // namespace
 
 int lrBlitGraphic(lrGraphic graphic, int sourceX, int sourceY, int width, int height, int destX, int destY)
@@ -55,22 +69,8 @@ int lrBlitGraphic(lrGraphic graphic, int sourceX, int sourceY, int width, int he
 
     long long sourceTop = sourceY, sourceBottom = static_cast<long long>(sourceY) + height;
     long long sourceLeft = sourceX, sourceRight = static_cast<long long>(sourceX) + width;
-    if (top < 0) {
-        sourceTop -= top;
-        top = 0;
-    }
-    if (bottom > screenHeight) {
-        sourceBottom -= bottom - screenHeight;
-        bottom = screenHeight;
-    }
-    if (left < 0) {
-        sourceLeft -= left;
-        left = 0;
-    }
-    if (right > screenWidth) {
-        sourceRight -= right - screenWidth;
-        right = screenWidth;
-    }
+    ClipAxis(top, bottom, sourceTop, sourceBottom, screenHeight);
+    ClipAxis(left, right, sourceLeft, sourceRight, screenWidth);
 
     // Only reachable with no screen at all or a negative size: nothing to draw.
     if (bottom <= top || right <= left)

@@ -22,6 +22,12 @@ int lrCreateGraphic(lrGraphic* graphic, int width, int height, int flags)
     if (!graphic)
         return 0;
     *graphic = nullptr;
+    // Graphics belong to a display; one asked for before it exists (or after it
+    // is gone) is refused rather than left to outlive the rules it was made under.
+    if (!gLrDisplay.live) {
+        lrReportResult(lrResultInvalidObject);
+        return 0;
+    }
     if (width <= 0 || height <= 0) {
         lrReportResult(lrResultInvalidParams);
         return 0;

@@ -61,12 +61,7 @@ VlResult ChannelPackImp::Play(Sound* sound, uint32_t priority, bool queue, bool 
 
 VlResult ChannelPackImp::Update()
 {
-    VlResult firstFailure = VlOk;
-    for (Entry& entry : mChannels) {
-        const VlResult result = entry.channel->Update();
-        if (result != VlOk && firstFailure == VlOk)
-            firstFailure = result;
-    }
+    VlResult firstFailure = OnEveryChannel(&SoundChannel::Update);
     while (!mPending.empty()) {
         const Request& top = mPending.front();
         const VlResult result = Play(top.sound, top.priority, false, top.loop);
@@ -90,6 +85,17 @@ bool ChannelPackImp::LowerPriority(const Request& a, const Request& b)
     return a.priority < b.priority;
 }
 
+VlResult ChannelPackImp::OnEveryChannel(VlResult (SoundChannel::*operation)())
+{
+    VlResult firstFailure = VlOk;
+    for (Entry& entry : mChannels) {
+        const VlResult result = (entry.channel->*operation)();
+        if (result != VlOk && firstFailure == VlOk)
+            firstFailure = result;
+    }
+    return firstFailure;
+}
+
 void ChannelPackImp::DropPending()
 {
     for (Request& request : mPending)
@@ -100,36 +106,18 @@ void ChannelPackImp::DropPending()
 VlResult ChannelPackImp::StopAll()
 {
     DropPending();
-    VlResult firstFailure = VlOk;
-    for (Entry& entry : mChannels) {
-        const VlResult result = entry.channel->Stop();
-        if (result != VlOk && firstFailure == VlOk)
-            firstFailure = result;
-    }
-    return VlReportError(firstFailure);
+    return VlReportError(OnEveryChannel(&SoundChannel::Stop));
 }
 
 VlResult ChannelPackImp::Pause()
 {
     DropPending();
-    VlResult firstFailure = VlOk;
-    for (Entry& entry : mChannels) {
-        const VlResult result = entry.channel->Pause();
-        if (result != VlOk && firstFailure == VlOk)
-            firstFailure = result;
-    }
-    return VlReportError(firstFailure);
+    return VlReportError(OnEveryChannel(&SoundChannel::Pause));
 }
 
 VlResult ChannelPackImp::Resume()
 {
-    VlResult firstFailure = VlOk;
-    for (Entry& entry : mChannels) {
-        const VlResult result = entry.channel->Resume();
-        if (result != VlOk && firstFailure == VlOk)
-            firstFailure = result;
-    }
-    return VlReportError(firstFailure);
+    return VlReportError(OnEveryChannel(&SoundChannel::Resume));
 }
 
 bool ChannelPackImp::IsPlaying()

@@ -35,6 +35,8 @@ private:
 
     static bool LowerPriority(const Request& a, const Request& b);
     VlResult PlayOn(Entry& entry, Sound* sound, uint32_t priority, bool loop);
+    // Runs the operation on every channel; answers the first failure, or 0.
+    VlResult OnEveryChannel(VlResult (SoundChannel::*operation)());
     void DropPending();
 
     std::vector<Entry> mChannels;

@@ -40,6 +40,12 @@ VlResult HandleFailure(int error)
     return error == EBADF ? ErrInternal : VlErrUnclassified;
 }
 
+// A full disk can only come from a write; a read never sees ENOSPC.
+VlResult TransferFailure(int error)
+{
+    return error == ENOSPC ? ErrFileVolumeFull : HandleFailure(error);
+}
+
 char AsciiUpper(char c)
 {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -151,85 +157,71 @@ VlResult FilePosixImp::Read(void* buffer, uint32_t size, uint32_t* bytesRead, bo
 {
     if (bytesRead)
         *bytesRead = 0;
-    if (!mNamed)
-        return VlReportError(ErrFileInvalidName);
-    if (!buffer)
-        return VlReportError(ErrParam);
-    if (mHandle == -1)
-        return VlReportError(ErrFileNotOpen);
-    if (mAsyncPending)
-        return VlReportError(ErrFileAsyncInProgress);
-    if (async)
-        return VlReportError(ErrNotMultiThreaded);
-
-    mTransferBuffer = buffer;
-    mRequestedSize = size;
+    const VlResult ready = CheckTransferRequest(buffer, false, async);
+    if (ready != VlOk)
+        return VlReportError(ready);
     uint8_t* bytes = static_cast<uint8_t*>(buffer);
-    uint32_t moved = 0;
-    VlResult result = VlOk;
-    while (moved < size) {
-        ssize_t count = read(mHandle, bytes + moved, size - moved);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            result = HandleFailure(errno);
-            break;
-        }
-        if (count == 0)
-            break;
-        moved += static_cast<uint32_t>(count);
-    }
-    if (result == VlOk && moved < size)
-        result = ErrFileEOF;
-    mTransferred = moved;
-    mTransferResult = result;
-    mTransferDone = true;
-    if (bytesRead)
-        *bytesRead = moved;
-    return VlReportError(result);
+    return FinishTransfer(buffer, size, bytesRead, [this, bytes](uint32_t moved, uint32_t left) {
+        return read(mHandle, bytes + moved, left);
+    });
 }
 
 VlResult FilePosixImp::Write(const void* buffer, uint32_t size, uint32_t* bytesWritten, bool async)
 {
     if (bytesWritten)
         *bytesWritten = 0;
-    if (!mNamed)
-        return VlReportError(ErrFileInvalidName);
-    if (!buffer)
-        return VlReportError(ErrParam);
-    if (mHandle == -1)
-        return VlReportError(ErrFileNotOpen);
-    if (mAsyncPending)
-        return VlReportError(ErrFileAsyncInProgress);
-    if (mAccess == kF_Read)
-        return VlReportError(ErrFilePermission);
-    if (async)
-        return VlReportError(ErrNotMultiThreaded);
+    const VlResult ready = CheckTransferRequest(buffer, true, async);
+    if (ready != VlOk)
+        return VlReportError(ready);
+    const uint8_t* bytes = static_cast<const uint8_t*>(buffer);
+    return FinishTransfer(buffer, size, bytesWritten, [this, bytes](uint32_t moved, uint32_t left) {
+        return write(mHandle, bytes + moved, left);
+    });
+}
 
+VlResult FilePosixImp::CheckTransferRequest(const void* buffer, bool writing, bool async) const
+{
+    if (!mNamed)
+        return ErrFileInvalidName;
+    if (!buffer)
+        return ErrParam;
+    const VlResult ready = CheckReadyForTransfer();
+    if (ready != VlOk)
+        return ready;
+    if (writing && mAccess == kF_Read)
+        return ErrFilePermission;
+    if (async)
+        return ErrNotMultiThreaded;
+    return VlOk;
+}
+
+template <typename SystemCall>
+VlResult FilePosixImp::FinishTransfer(const void* buffer, uint32_t size, uint32_t* bytesMoved, SystemCall call)
+{
     mTransferBuffer = buffer;
     mRequestedSize = size;
-    const uint8_t* bytes = static_cast<const uint8_t*>(buffer);
     uint32_t moved = 0;
     VlResult result = VlOk;
     while (moved < size) {
-        ssize_t count = write(mHandle, bytes + moved, size - moved);
+        const ssize_t count = call(moved, size - moved);
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            result = errno == ENOSPC ? ErrFileVolumeFull : HandleFailure(errno);
+            result = TransferFailure(errno);
             break;
         }
         if (count == 0)
             break;
         moved += static_cast<uint32_t>(count);
     }
+    // Fewer bytes than asked, with nothing else wrong, is the end of the file (or of the disk).
     if (result == VlOk && moved < size)
         result = ErrFileEOF;
     mTransferred = moved;
     mTransferResult = result;
     mTransferDone = true;
-    if (bytesWritten)
-        *bytesWritten = moved;
+    if (bytesMoved)
+        *bytesMoved = moved;
     return VlReportError(result);
 }
 
@@ -344,26 +336,28 @@ VlResult FilePosixImp::IsTransferDone(bool* done, uint32_t* bytesMoved)
 
 VlResult FilePosixImp::WaitTransfer(uint32_t* bytesMoved)
 {
-    if (!mAsyncPending)
-        return VlReportError(ErrFileNoCurrentAsync);
-    if (bytesMoved)
-        *bytesMoved = mTransferred;
-    mAsyncPending = false;
-    return VlReportError(mTransferResult);
+    // Every transfer has finished before Read or Write returns, so waiting is asking once.
+    bool done = false;
+    return IsTransferDone(&done, bytesMoved);
+}
+
+bool FilePosixImp::FindTail(char mark, bool& cached, size_t& offset)
+{
+    if (cached)
+        return true;
+    const size_t at = mPath.rfind(mark);
+    if (at == std::string::npos || mPath.size() - at - 1 >= kMaxNameLength)
+        return false;
+    offset = at + 1;
+    cached = true;
+    return true;
 }
 
 VlResult FilePosixImp::GetNamePart(std::string& name)
 {
     name.clear();
-    if (!mNamed)
+    if (!mNamed || !FindTail('/', mNamePartCached, mNamePartOffset))
         return VlReportError(ErrFileInvalidName);
-    if (!mNamePartCached) {
-        size_t separator = mPath.rfind('/');
-        if (separator == std::string::npos || mPath.size() - separator - 1 >= kMaxNameLength)
-            return VlReportError(ErrFileInvalidName);
-        mNamePartOffset = separator + 1;
-        mNamePartCached = true;
-    }
     name = mPath.substr(mNamePartOffset);
     return VlReportError(VlOk);
 }
@@ -381,18 +375,14 @@ VlResult FilePosixImp::GetFullName(std::string& path)
 VlResult FilePosixImp::GetExtension(std::string& extension)
 {
     extension.clear();
-    if (!mNamed)
+    // The dot is looked for in the whole path, folders included: a file
+    // without one in a folder with one answers the rest of the path.
+    const bool firstTime = !mExtensionCached;
+    if (!mNamed || !FindTail('.', mExtensionCached, mExtensionOffset))
         return VlReportError(ErrFileInvalidName);
-    if (!mExtensionCached) {
-        // The dot is looked for in the whole path, folders included: a file
-        // without one in a folder with one answers the rest of the path.
-        size_t dot = mPath.rfind('.');
-        if (dot == std::string::npos || mPath.size() - dot - 1 >= kMaxNameLength)
-            return VlReportError(ErrFileInvalidName);
-        mExtensionOffset = dot + 1;
+    if (firstTime) {
         for (size_t i = mExtensionOffset; i < mPath.size(); ++i)
             mPath[i] = AsciiUpper(mPath[i]);
-        mExtensionCached = true;
     }
     extension = mPath.substr(mExtensionOffset);
     return VlReportError(VlOk);

@@ -43,7 +43,16 @@ private:
     // The stored path may carry an upper-cased extension (GetExtension), so
     // every system call looks its name up again ignoring case.
     std::string PathOnDisk() const;
+    // Named, open and no transfer pending: what every operation on the open file needs.
     VlResult CheckReadyForTransfer() const;
+    // Read's and Write's checks, in their order; Write also needs write access.
+    VlResult CheckTransferRequest(const void* buffer, bool writing, bool async) const;
+    // The text after the last mark is found once and its offset kept; no mark,
+    // or a part of 256 characters or more, answers false.
+    bool FindTail(char mark, bool& cached, size_t& offset);
+    // Moves the bytes with repeated system calls and records the transfer.
+    template <typename SystemCall>
+    VlResult FinishTransfer(const void* buffer, uint32_t size, uint32_t* bytesMoved, SystemCall call);
 
     const void* mTransferBuffer = nullptr;
     bool mAsyncPending = false;

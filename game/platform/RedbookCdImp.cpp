@@ -25,6 +25,15 @@ uint32_t ReadDecimal(const std::string& reply, size_t limit)
     return static_cast<uint32_t>(value);
 }
 
+// The queries the game never asks answer a fixed value, and 0.
+template <typename Value>
+VlResult Answer(Value* out, Value value)
+{
+    if (out)
+        *out = value;
+    return VlReportError(VlOk);
+}
+
 } // namespace
 
 Redbook::Redbook() : Base(static_cast<uint32_t>(VlFourCC("redb")))
@@ -54,16 +63,12 @@ std::string RedbookCdImp::Send(const std::string& command)
 
 VlResult RedbookCdImp::GetDriveCount(uint32_t* count)
 {
-    if (count)
-        *count = 1;
-    return VlReportError(VlOk);
+    return Answer(count, 1u);
 }
 
 VlResult RedbookCdImp::GetDriveIndex(uint32_t* index)
 {
-    if (index)
-        *index = 1;
-    return VlReportError(VlOk);
+    return Answer(index, 1u);
 }
 
 VlResult RedbookCdImp::Play(uint32_t track, bool loop)
@@ -103,24 +108,20 @@ VlResult RedbookCdImp::Resume()
 
 VlResult RedbookCdImp::IsReady(bool* ready)
 {
-    if (ready)
-        *ready = true;
-    return VlReportError(VlOk);
+    return Answer(ready, true);
 }
 
 VlResult RedbookCdImp::IsPaused(bool* paused)
 {
-    if (paused)
-        *paused = mPaused;
-    return VlReportError(VlOk);
+    return Answer(paused, mPaused);
 }
 
-VlResult RedbookCdImp::SetVolume(uint32_t left, uint32_t right)
+VlResult RedbookCdImp::SetVolume(uint32_t, uint32_t)
 {
     return VlReportError(VlOk);
 }
 
-VlResult RedbookCdImp::SetPosition(uint32_t track, uint32_t offset)
+VlResult RedbookCdImp::SetPosition(uint32_t, uint32_t)
 {
     return VlReportError(VlOk);
 }

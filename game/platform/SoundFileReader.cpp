@@ -64,6 +64,18 @@ VlResult FindChunk(File& file, const char (&wanted)[5], bool bigEndian, uint32_t
     }
 }
 
+// Finds the wanted chunk, then reads count bytes from the start of its header.
+VlResult ReadChunkStart(File& file, const char (&wanted)[5], bool bigEndian, uint8_t* bytes, uint32_t count)
+{
+    uint32_t size = 0;
+    VlResult result = FindChunk(file, wanted, bigEndian, &size);
+    if (result == VlOk)
+        result = file.Seek(-8, kF_FromCurrent);
+    if (result == VlOk)
+        result = file.Read(bytes, count);
+    return result;
+}
+
 // Samples we can describe to a device: at least one channel, whole bytes per sample.
 bool IsPlayableLayout(uint16_t channels, uint16_t bitsPerSample)
 {
@@ -150,10 +162,11 @@ VlResult ReadWaveBody(File& file, SoundFileContents& contents)
     if (!IsPlayableLayout(contents.channels, contents.bitsPerSample) || contents.sampleRate == 0)
         return ErrFileBadData;
 
-    result = FindChunk(file, "data", false, &chunkSize);
+    uint8_t dataHeader[8];
+    result = ReadChunkStart(file, "data", false, dataHeader, sizeof dataHeader);
     if (result != VlOk)
         return result;
-    return ReadSampleData(file, chunkSize, contents);
+    return ReadSampleData(file, Little32(dataHeader + 4), contents);
 }
 
 VlResult ReadAiffBody(File& file, SoundFileContents& contents)
@@ -169,13 +182,8 @@ VlResult ReadAiffBody(File& file, SoundFileContents& contents)
     if (!TagIs(header + 8, "AIFF"))
         return ErrFileBadData;
 
-    uint32_t chunkSize = 0;
-    result = FindChunk(file, "COMM", true, &chunkSize);
-    if (result == VlOk)
-        result = file.Seek(-8, kF_FromCurrent);
     uint8_t common[26];
-    if (result == VlOk)
-        result = file.Read(common, sizeof common);
+    result = ReadChunkStart(file, "COMM", true, common, sizeof common);
     if (result != VlOk)
         return result;
     contents.channels = Big16(common + 8);
@@ -184,14 +192,10 @@ VlResult ReadAiffBody(File& file, SoundFileContents& contents)
     if (!IsPlayableLayout(contents.channels, contents.bitsPerSample))
         return ErrFileBadData;
 
+    uint8_t soundHeader[16];
     result = file.Seek(12, kF_FromStart);
     if (result == VlOk)
-        result = FindChunk(file, "SSND", true, &chunkSize);
-    if (result == VlOk)
-        result = file.Seek(-8, kF_FromCurrent);
-    uint8_t soundHeader[16];
-    if (result == VlOk)
-        result = file.Read(soundHeader, sizeof soundHeader);
+        result = ReadChunkStart(file, "SSND", true, soundHeader, sizeof soundHeader);
     if (result != VlOk)
         return result;
     // The size counts the offset and block-size fields before the samples.
@@ -205,6 +209,16 @@ VlResult ReadAiffBody(File& file, SoundFileContents& contents)
     return VlOk;
 }
 
+// Every reader starts from empty contents and leaves nothing behind when it fails.
+VlResult ReadWith(VlResult (*body)(File&, SoundFileContents&), File& file, SoundFileContents& contents)
+{
+    Reset(contents);
+    const VlResult result = body(file, contents);
+    if (result != VlOk)
+        Reset(contents);
+    return result;
+}
+
 bool ExtensionIs(const std::string& extension, const char* a, const char* b)
 {
     return extension == a || extension == b;
@@ -214,20 +228,12 @@ bool ExtensionIs(const std::string& extension, const char* a, const char* b)
 
 VlResult ReadWave(File& file, SoundFileContents& contents)
 {
-    Reset(contents);
-    VlResult result = ReadWaveBody(file, contents);
-    if (result != VlOk)
-        Reset(contents);
-    return result;
+    return ReadWith(ReadWaveBody, file, contents);
 }
 
 VlResult ReadAiff(File& file, SoundFileContents& contents)
 {
-    Reset(contents);
-    VlResult result = ReadAiffBody(file, contents);
-    if (result != VlOk)
-        Reset(contents);
-    return result;
+    return ReadWith(ReadAiffBody, file, contents);
 }
 
 VlResult ReadSoundFile(File& file, SoundFileContents& contents)

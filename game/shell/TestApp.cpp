@@ -4,7 +4,6 @@
 #include "GlFrameTiming.h"
 #include "GlInterfaceRun.h"
 #include "GlMenuMain.h"
-#include "GlScreenRegistry.h"
 #include "GlScreenState.h"
 #include "GlSettings.h"
 #include "GlSplash1.h"
@@ -25,6 +24,7 @@
 #include "VlLog.h"
 #include "lrDisplay.h"
 
+#include <new>
 #include <string>
 
 namespace {
@@ -44,6 +44,15 @@ void SetMediaDirectory()
     std::string path;
     VlGetMediaPath(path);
     VlSetMediaPath(path + "_media");
+}
+
+// The single channels in the order the loop updates and stops them.
+void OnSingleChannels(VlResult (Vl::SoundChannel::*operation)())
+{
+    for (Vl::SoundChannel* channel : {gChannel1, gChannel2, gChannel3}) {
+        if (channel != nullptr)
+            (channel->*operation)();
+    }
 }
 
 } // namespace
@@ -163,20 +172,14 @@ void TestApp::UpdateSound()
 {
     if (gChannelPack != nullptr)
         gChannelPack->Update();
-    for (Vl::SoundChannel* channel : {gChannel1, gChannel2, gChannel3}) {
-        if (channel != nullptr)
-            channel->Update();
-    }
+    OnSingleChannels(&Vl::SoundChannel::Update);
 }
 
 void TestApp::StopSoundForSwitch()
 {
     if (gChannelPack != nullptr)
         gChannelPack->StopAll();
-    for (Vl::SoundChannel* channel : {gChannel1, gChannel2, gChannel3}) {
-        if (channel != nullptr)
-            channel->Stop();
-    }
+    OnSingleChannels(&Vl::SoundChannel::Stop);
     if (Settings().PlayCD && gCdPlayer != nullptr)
         gCdPlayer->Stop();
 }
@@ -245,27 +248,27 @@ void TestApp::SwitchScreen()
 
 void TestApp::StartCardProgram()
 {
+    // The texts of the failed starts, each with its own spacing; any other answer writes nothing.
+    struct FailureLine {
+        Vl::LaunchResult result;
+        const char* text;
+    };
+    static constexpr FailureLine kFailureLines[] = {
+        {Vl::LaunchResult::OutOfMemory, "The system is out of memory or resources. "},
+        {Vl::LaunchResult::FileNotFound, "The specified file was not found.  "},
+        {Vl::LaunchResult::PathNotFound, "The specified path was not found.  "},
+        {Vl::LaunchResult::BadExecutable, "The .EXE file is invalid (non-Win32 .EXE or error in .EXE image).  "},
+    };
     Vl::Launcher* launcher = Vl::GetHost().launcher;
-    Vl::LaunchResult result = launcher != nullptr ? launcher->Start("spawn cardwright") : Vl::LaunchResult::FileNotFound;
-    switch (result) {
-    case Vl::LaunchResult::OutOfMemory:
-        azLog() << "The system is out of memory or resources. " << std::flush;
-        break;
-    case Vl::LaunchResult::FileNotFound:
-        azLog() << "The specified file was not found.  " << std::flush;
-        break;
-    case Vl::LaunchResult::PathNotFound:
-        azLog() << "The specified path was not found.  " << std::flush;
-        break;
-    case Vl::LaunchResult::BadExecutable:
-        azLog() << "The .EXE file is invalid (non-Win32 .EXE or error in .EXE image).  " << std::flush;
-        break;
-    default:
-        break;
+    const Vl::LaunchResult result =
+        launcher != nullptr ? launcher->Start("spawn cardwright") : Vl::LaunchResult::FileNotFound;
+    for (const FailureLine& line : kFailureLines) {
+        if (line.result == result)
+            azLog() << line.text << std::flush;
     }
 }
 
 VlApplication* CreateApplication()
 {
-    return new TestApp();
+    return new (std::nothrow) TestApp();
 }

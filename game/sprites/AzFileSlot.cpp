@@ -2,6 +2,7 @@
 #include "AzFileSlot.h"
 
 #include "VlFile.h"
+#include "VlLog.h"
 
 #include <cctype>
 #include <limits>
@@ -9,6 +10,11 @@
 AzFileSlot::~AzFileSlot()
 {
     Empty();
+}
+
+void AzFileSlot::LogWithName(const char* text, const std::string& name)
+{
+    azLog() << text << name << "\n" << std::flush;
 }
 
 VlResult AzFileSlot::Create(const std::string& name)

@@ -32,22 +32,11 @@ uint32_t PaddedRowBytes(int32_t width)
 
 AzMemoryImage* AzImageLoader::GetNew(const std::string& name)
 {
-    if (sImageSlot.Create(name) != VlOk) {
-        if (azLogFileErrors)
-            azLog() << "AzImageLoader::GetNew - Vl::FileCreate failed.  Returning NULL object. " << name << "\n"
-                    << std::flush;
-        return nullptr;
-    }
-
-    AzMemoryImage* image = nullptr;
-    if (sImageSlot.Extension() == "BMP")
-        image = GetDIB();
-    else
-        azLog() << "AzImageLoader::GetNew - unrecognized file extension. " << name << "\n" << std::flush;
-
-    sImageSlot.Empty();
-    if (!image) azLog() << "AzImageLoader::GetNew - returning NULL object. " << name << "\n" << std::flush;
-    return image;
+    static const AzFileSlot::LoaderLines lines{
+        "AzImageLoader::GetNew - Vl::FileCreate failed.  Returning NULL object. ",
+        "AzImageLoader::GetNew - returning NULL object. ",
+        "AzImageLoader::GetNew - unrecognized file extension. "};
+    return sImageSlot.LoadWithExtension(name, lines, azLogFileErrors, "BMP", GetDIB);
 }
 
 AzMemoryImage* AzImageLoader::GetDIB()

@@ -5,7 +5,6 @@
 #include "AzByteCursor.h"
 #include "AzFileSlot.h"
 #include "AzMemoryPalette.h"
-#include "VlLog.h"
 
 #include <algorithm>
 #include <memory>
@@ -50,20 +49,14 @@ std::unique_ptr<AzMemoryPalette> ReadDataChunk(AzFileSlot& slot, uint32_t chunkS
 
 AzMemoryPalette* AzPaletteLoader::GetNew(const std::string& name)
 {
-    // Unlike the image loader, this line is written whatever azLogFileErrors says.
-    if (sPaletteSlot.Create(name) != VlOk) {
-        azLog() << "AzPaletteLoader::GetNew - VlFileCreate failed.  Returning NULL object. " << name << "\n"
-                << std::flush;
-        return nullptr;
-    }
-
-    const std::string extension = sPaletteSlot.Extension();
-    AzMemoryPalette* palette =
-        (extension == "BMP" || extension == "DIB") ? GetDIBPalette() : GetRIFFPalette();
-
-    sPaletteSlot.Empty();
-    if (!palette) azLog() << "AzPaletteLoader::GetNew - returning NULL object. " << name << "\n" << std::flush;
-    return palette;
+    static const AzFileSlot::LoaderLines lines{
+        "AzPaletteLoader::GetNew - VlFileCreate failed.  Returning NULL object. ",
+        "AzPaletteLoader::GetNew - returning NULL object. "};
+    // Unlike the image loader, a file that cannot be made is logged whatever azLogFileErrors says.
+    return sPaletteSlot.Load(name, lines, true, []() -> AzMemoryPalette* {
+        const std::string extension = sPaletteSlot.Extension();
+        return (extension == "BMP" || extension == "DIB") ? GetDIBPalette() : GetRIFFPalette();
+    });
 }
 
 AzMemoryPalette* AzPaletteLoader::GetDIBPalette()

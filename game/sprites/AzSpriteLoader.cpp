@@ -105,21 +105,11 @@ bool ReadFrame(AzByteCursor& in, bool first, AzMemorySprite& sprite, int64_t& to
 
 AzMemorySprite* AzSpriteLoader::GetNew(const std::string& name)
 {
-    if (sSpriteSlot.Create(name) != VlOk) {
-        azLog() << "AzSpriteLoader::GetNew - Vl::FileCreate failed.  Returning NULL object. " << name << "\n"
-                << std::flush;
-        return nullptr;
-    }
-
-    AzMemorySprite* sprite = nullptr;
-    if (sSpriteSlot.Extension() == "SPX")
-        sprite = GetSPX();
-    else
-        azLog() << "AzSpriteLoader::GetNew - unrecognized file extension. " << name << "\n" << std::flush;
-
-    sSpriteSlot.Empty();
-    if (!sprite) azLog() << "AzSpriteLoader::GetNew - returning NULL object. " << name << "\n" << std::flush;
-    return sprite;
+    static const AzFileSlot::LoaderLines lines{
+        "AzSpriteLoader::GetNew - Vl::FileCreate failed.  Returning NULL object. ",
+        "AzSpriteLoader::GetNew - returning NULL object. ",
+        "AzSpriteLoader::GetNew - unrecognized file extension. "};
+    return sSpriteSlot.LoadWithExtension(name, lines, true, "SPX", GetSPX);
 }
 
 AzMemorySprite* AzSpriteLoader::GetSPX()

@@ -24,6 +24,15 @@ std::string Reply(VirtualCdDrive& drive, const std::string& command)
     return reply;
 }
 
+// Moves the clock on in steps, letting the drive look at its play after each.
+void RunDrive(CdWorld& world, VirtualCdDrive& drive, int steps, uint32_t stepMs)
+{
+    for (int step = 0; step < steps; ++step) {
+        world.clock.Advance(stepMs);
+        drive.Update();
+    }
+}
+
 } // namespace
 
 TEST(VirtualCdDrive, WithoutTrackFilesThereIsNoDiscAndEveryCommandFails)
@@ -86,10 +95,7 @@ TEST(VirtualCdDrive, APlayWithoutEndRunsOnToTheEndOfTheDisc)
     world.WriteStandardDisc();
     VirtualCdDrive drive(world.output, world.folder.Path());
     ASSERT_TRUE(Send(drive, "play cdaudio from 2:00:00:00"));
-    for (int second = 0; second < 10; ++second) {
-        world.clock.Advance(1000);
-        drive.Update();
-    }
+    RunDrive(world, drive, 10, 1000);
     ASSERT_EQ(world.output.Plays().size(), 3u);
     EXPECT_EQ(world.TrackName(1), "track03.wav");
     EXPECT_EQ(world.TrackName(2), "TRACK04.wav");
@@ -186,10 +192,7 @@ TEST(VirtualCdDrive, TheNotifyHandlerMayStartTheNextTrack)
         }
     });
     ASSERT_TRUE(Send(drive, "play cdaudio from 2 to 3 notify"));
-    for (int i = 0; i < 20; ++i) {
-        world.clock.Advance(500);
-        drive.Update();
-    }
+    RunDrive(world, drive, 20, 500);
     ASSERT_EQ(world.output.Plays().size(), 3u);
     EXPECT_EQ(world.TrackName(2), "TRACK04.wav");
 }

@@ -163,7 +163,7 @@ TEST_F(BlitTest, CopyHonoursPitchAndRefusesBlocksThatDoNotFit)
     EXPECT_EQ(none, nullptr);
 }
 
-TEST_F(BlitTest, WithoutADisplayEveryBlitIsOffScreen)
+TEST_F(BlitTest, WithoutADisplayEveryBlitIsOffScreenAndNoGraphicIsMade)
 {
     lrGraphic graphic = MakePatternGraphic(32, 32);
     lrDestroyDisplay();
@@ -173,6 +173,12 @@ TEST_F(BlitTest, WithoutADisplayEveryBlitIsOffScreen)
     EXPECT_EQ(lrBlitGraphic(graphic, 0, 0, 32, 32, -10, -10), 1);
     EXPECT_EQ(CapturedDebugText(), "");
     lrDestroyGraphic(graphic);
+
+    lrGraphic late = nullptr;
+    EXPECT_EQ(lrCreateGraphic(&late, 8, 8, 0), 0);
+    EXPECT_EQ(late, nullptr);
+    EXPECT_EQ(CapturedDebugText(),
+              "####CHECKERROR: DirectDraw received a pointer that was an invalid DirectDraw object\n");
 }
 
 } // namespace

@@ -54,6 +54,14 @@ protected:
         CapturedDebugText().clear();
     }
 
+    // Sets one entry of a 256-entry palette table (red, green, blue, flags).
+    static void SetEntry(std::vector<uint8_t>& entries, int index, uint8_t r, uint8_t g, uint8_t b)
+    {
+        entries[index * 4] = r;
+        entries[index * 4 + 1] = g;
+        entries[index * 4 + 2] = b;
+    }
+
     uint8_t ScreenAt(int x, int y) const
     {
         return lrGetBackBuffer()[y * lrGetScreenWidth() + x];

@@ -23,13 +23,6 @@ protected:
         lrSetPalette(entries.data(), 256, 0);
     }
 
-    static void SetEntry(std::vector<uint8_t>& entries, int index, uint8_t r, uint8_t g, uint8_t b)
-    {
-        entries[index * 4] = r;
-        entries[index * 4 + 1] = g;
-        entries[index * 4 + 2] = b;
-    }
-
     // Index 3 in a 2 x 2 block at (5, 7) of a frame otherwise cleared to 255.
     void PresentMarkedFrame()
     {

@@ -25,13 +25,6 @@ protected:
         lrSetPalette(entries.data(), 256, 0);
     }
 
-    static void SetEntry(std::vector<uint8_t>& entries, int index, uint8_t r, uint8_t g, uint8_t b)
-    {
-        entries[index * 4] = r;
-        entries[index * 4 + 1] = g;
-        entries[index * 4 + 2] = b;
-    }
-
     std::set<int> ColoursIn(int left, int top, int width, int height) const
     {
         std::set<int> colours;

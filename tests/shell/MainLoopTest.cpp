@@ -103,6 +103,30 @@ TEST_F(MainLoopTest, AHoldKeepsThePictureForItsSecondsThenSwitches)
     EXPECT_EQ(gEvents.back(), "B load");
 }
 
+TEST_F(MainLoopTest, EscapeReplacesAnyStoredSuccessorWithAFreshMainMenu)
+{
+    HeadlessGame game(mFolder.Path());
+    ASSERT_TRUE(game.Start(new ProbeScreen("A", [](ProbeScreen&, int frame) {
+        if (frame == 0)
+            gNextScreen = new ProbeScreen("B");
+    })));
+    game.SetKey(Vl::kVK_Escape, true);
+    ASSERT_TRUE(game.Step());
+    EXPECT_EQ(game.CurrentScreenName(), "GlMenuMain");
+    std::vector<std::string> expected = {"A made", "A load", "A frame 0", "B made", "B destroyed", "A destroyed"};
+    EXPECT_EQ(gEvents, expected) << "the replaced successor never became current";
+
+    // Held, the menu is made anew every frame; released, the last one stays.
+    GlInterfaceRun* held = gCurrentScreen;
+    ASSERT_TRUE(game.Step());
+    EXPECT_EQ(game.CurrentScreenName(), "GlMenuMain");
+    EXPECT_NE(gCurrentScreen, held);
+    game.SetKey(Vl::kVK_Escape, false);
+    GlInterfaceRun* released = gCurrentScreen;
+    ASSERT_TRUE(game.Step());
+    EXPECT_EQ(gCurrentScreen, released);
+}
+
 TEST_F(MainLoopTest, QuitFlagEndsTheLoopAtTheNextFrame)
 {
     HeadlessGame game(mFolder.Path());

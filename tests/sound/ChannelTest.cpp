@@ -55,6 +55,17 @@ PackPtr MakePack(uint8_t count = 5)
     return PackPtr(pack);
 }
 
+// Fills a pack of five with looping priority-0 sounds, "loop0.wav" to "loop4.wav".
+std::vector<SoundPtr> FillWithLoops(Vl::ChannelPack& pack)
+{
+    std::vector<SoundPtr> loops;
+    for (int i = 0; i < 5; ++i) {
+        loops.emplace_back(new MemorySound("loop" + std::to_string(i) + ".wav", 1000, nullptr));
+        EXPECT_EQ(pack.Play(loops.back().get(), 0, true, true), VlOk);
+    }
+    return loops;
+}
+
 } // namespace
 
 TEST_F(Channels, ChannelPlaysForTheSoundsLengthOrUntilStopped)
@@ -177,11 +188,8 @@ TEST_F(Channels, PackFactoryChecksItsArguments)
 TEST_F(Channels, AFullPackQueuesOrRefusesPriorityZero)
 {
     PackPtr pack = MakePack();
-    std::vector<SoundPtr> loops;
-    for (int i = 0; i < 5; ++i) {
-        loops.emplace_back(Sound("loop" + std::to_string(i) + ".wav"));
-        ASSERT_EQ(pack->Play(loops.back().get(), 0, true, true), VlOk);
-    }
+    const std::vector<SoundPtr> loops = FillWithLoops(*pack);
+    ASSERT_EQ(world.device.Plays().size(), 5u);
     SoundPtr sixth(Sound("sixth.wav"));
     EXPECT_EQ(pack->Play(sixth.get(), 0, false, false), ErrSoundCall);
     EXPECT_EQ(pack->Play(sixth.get(), 0, true, false), VlOk);
@@ -201,11 +209,8 @@ TEST_F(Channels, AFullPackQueuesOrRefusesPriorityZero)
 TEST_F(Channels, HigherPriorityTakesOverTheLowestBusyChannel)
 {
     PackPtr pack = MakePack();
-    std::vector<SoundPtr> loops;
-    for (int i = 0; i < 5; ++i) {
-        loops.emplace_back(Sound("loop" + std::to_string(i) + ".wav"));
-        ASSERT_EQ(pack->Play(loops.back().get(), 0, true, true), VlOk);
-    }
+    const std::vector<SoundPtr> loops = FillWithLoops(*pack);
+    ASSERT_EQ(world.device.Plays().size(), 5u);
     SoundPtr urgent1(Sound("urgent1.wav"));
     SoundPtr urgent2(Sound("urgent2.wav"));
     ASSERT_EQ(pack->Play(urgent1.get(), 20, false, false), VlOk);

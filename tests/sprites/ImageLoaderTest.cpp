@@ -131,12 +131,7 @@ TEST_F(SpriteTest, DamagedOrUnsupportedBitmapsAreRefused)
     PutU32(endlessTable, kColorsUsedAt, 0xFFFFFFFF);
     bad.push_back(endlessTable);
 
-    for (size_t i = 0; i < bad.size(); ++i) {
-        const std::string name = "bad" + std::to_string(i) + ".bmp";
-        WriteMedia(name, bad[i]);
-        EXPECT_EQ(AzImageLoader::GetNew(name), nullptr) << name;
-        EXPECT_NE(Log().find("AzImageLoader::GetNew - returning NULL object. " + name + "\n"), std::string::npos);
-    }
+    ExpectEachRefused(bad, ".bmp", AzImageLoader::GetNew, "AzImageLoader::GetNew - returning NULL object. ");
 }
 
 TEST_F(SpriteTest, BitmapPaletteSwapsToRedGreenBlueAndKeepsItsCount)
@@ -195,12 +190,7 @@ TEST_F(SpriteTest, RiffPalettesThatAreNotPalettesOrRunShortGiveNull)
                               Bytes(good.begin(), good.begin() + 23), Bytes(good.begin(), good.end() - 1)};
     bad.push_back(good);
     bad.back()[0] = 'X';
-    for (size_t i = 0; i < bad.size(); ++i) {
-        const std::string name = "bad" + std::to_string(i) + ".pal";
-        WriteMedia(name, bad[i]);
-        EXPECT_EQ(AzPaletteLoader::GetNew(name), nullptr) << name;
-        EXPECT_NE(Log().find("AzPaletteLoader::GetNew - returning NULL object. " + name + "\n"), std::string::npos);
-    }
+    ExpectEachRefused(bad, ".pal", AzPaletteLoader::GetNew, "AzPaletteLoader::GetNew - returning NULL object. ");
 }
 
 TEST_F(SpriteTest, SetPaletteFromFileHandsAllEntriesToTheDisplayOrLeavesItAlone)

@@ -45,6 +45,20 @@ protected:
 
     std::string Log() const { return mFolder.Read("azLog.log"); }
 
+    // Each file, written as "bad" + its index + extension, loads as null with the
+    // loader's returning-NULL line.
+    template <typename Loader>
+    void ExpectEachRefused(const std::vector<Bytes>& files, const std::string& extension, Loader load,
+                           const std::string& returningNull)
+    {
+        for (size_t i = 0; i < files.size(); ++i) {
+            const std::string name = "bad" + std::to_string(i) + extension;
+            WriteMedia(name, files[i]);
+            EXPECT_EQ(load(name), nullptr) << name;
+            EXPECT_NE(Log().find(returningNull + name + "\n"), std::string::npos) << name;
+        }
+    }
+
     // A 640 x 480 display cleared to 255, drawing with key 254 as the game does.
     static void OpenDisplay()
     {

@@ -3,10 +3,11 @@
 
 #include <cstring>
 
-bool FrameKeeper::Open(void* window, int width, int height, bool windowed)
+bool FrameKeeper::Open(void*, int width, int height, bool windowed)
 {
     mWidth = width;
     mHeight = height;
+    mWindowed = windowed;
     return true;
 }
 

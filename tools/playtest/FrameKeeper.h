@@ -16,6 +16,8 @@ public:
     int Width() const { return mWidth; }
     int Height() const { return mHeight; }
     int PresentCount() const { return mPresentCount; }
+    // How the display was opened: windowed, or full-screen.
+    bool Windowed() const { return mWindowed; }
 
 private:
     std::vector<uint8_t> mPixels;
@@ -23,4 +25,5 @@ private:
     int mWidth = 0;
     int mHeight = 0;
     int mPresentCount = 0;
+    bool mWindowed = false;
 };

@@ -50,6 +50,10 @@ public:
     const std::vector<std::string>& LaunchedCommands() const;
     void SetKey(int virtualKey, bool down);
 
+    // The last frame's own picture: palette indices, 640 x 480.
+    const std::vector<uint8_t>& LastFrame() const { return mLastFrame; }
+    const FrameKeeper& Presenter() const { return *mPresenter; }
+    Vl::RecordingLauncher& Launcher() { return *mLauncher; }
     Vl::VirtualClock& Clock() { return *mClock; }
     Vl::HeadlessAudioDevice& Audio() { return *mAudio; }
     Vl::HeadlessCdAudioOutput& CdOutput() { return *mCdOutput; }

@@ -12,6 +12,42 @@ namespace {
 constexpr int kVK_F1 = 0x70;
 constexpr Sint16 kStickThreshold = 16000;
 
+// The keys that are not letters, digits or function keys.
+struct KeyScancodes {
+    int virtualKey;
+    std::array<SDL_Scancode, 2> scancodes; // SDL_SCANCODE_UNKNOWN: none
+};
+
+constexpr KeyScancodes kKeyScancodes[] = {
+    {kVK_Back, {SDL_SCANCODE_BACKSPACE, SDL_SCANCODE_UNKNOWN}},
+    {kVK_Return, {SDL_SCANCODE_RETURN, SDL_SCANCODE_KP_ENTER}},
+    {kVK_Shift, {SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT}},
+    {kVK_Escape, {SDL_SCANCODE_ESCAPE, SDL_SCANCODE_UNKNOWN}},
+    {kVK_Space, {SDL_SCANCODE_SPACE, SDL_SCANCODE_UNKNOWN}},
+    {kVK_Left, {SDL_SCANCODE_LEFT, SDL_SCANCODE_UNKNOWN}},
+    {kVK_Up, {SDL_SCANCODE_UP, SDL_SCANCODE_UNKNOWN}},
+    {kVK_Right, {SDL_SCANCODE_RIGHT, SDL_SCANCODE_UNKNOWN}},
+    {kVK_Down, {SDL_SCANCODE_DOWN, SDL_SCANCODE_UNKNOWN}},
+};
+
+// The buttons and stick direction that count as a key on every controller.
+struct PadBinding {
+    int virtualKey;
+    SDL_GameControllerButton buttons[2]; // SDL_CONTROLLER_BUTTON_INVALID: none
+    SDL_GameControllerAxis axis;         // SDL_CONTROLLER_AXIS_INVALID: none
+    int direction;
+};
+
+constexpr PadBinding kPadBindings[] = {
+    {kVK_Left, {SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_LEFTX, -1},
+    {kVK_Right, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_LEFTX, 1},
+    {kVK_Up, {SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_LEFTY, -1},
+    {kVK_Down, {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_LEFTY, 1},
+    {kVK_Space, {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_INVALID, 0},
+    {kVK_Return, {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_INVALID, 0},
+    {kVK_Escape, {SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_BACK}, SDL_CONTROLLER_AXIS_INVALID, 0},
+};
+
 bool StickPushed(SDL_GameController* pad, SDL_GameControllerAxis axis, int direction)
 {
     Sint16 value = SDL_GameControllerGetAxis(pad, axis);
@@ -28,27 +64,9 @@ SdlKeyboard::~SdlKeyboard()
 
 std::array<SDL_Scancode, 2> SdlKeyboard::ScancodesFor(int virtualKey)
 {
-    switch (virtualKey) {
-    case kVK_Back:
-        return {SDL_SCANCODE_BACKSPACE, SDL_SCANCODE_UNKNOWN};
-    case kVK_Return:
-        return {SDL_SCANCODE_RETURN, SDL_SCANCODE_KP_ENTER};
-    case kVK_Shift:
-        return {SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT};
-    case kVK_Escape:
-        return {SDL_SCANCODE_ESCAPE, SDL_SCANCODE_UNKNOWN};
-    case kVK_Space:
-        return {SDL_SCANCODE_SPACE, SDL_SCANCODE_UNKNOWN};
-    case kVK_Left:
-        return {SDL_SCANCODE_LEFT, SDL_SCANCODE_UNKNOWN};
-    case kVK_Up:
-        return {SDL_SCANCODE_UP, SDL_SCANCODE_UNKNOWN};
-    case kVK_Right:
-        return {SDL_SCANCODE_RIGHT, SDL_SCANCODE_UNKNOWN};
-    case kVK_Down:
-        return {SDL_SCANCODE_DOWN, SDL_SCANCODE_UNKNOWN};
-    default:
-        break;
+    for (const KeyScancodes& key : kKeyScancodes) {
+        if (key.virtualKey == virtualKey)
+            return key.scancodes;
     }
     // SDL orders the digit keys 1..9 then 0, unlike the codes '0'..'9'.
     if (virtualKey == kVK_0)
@@ -77,39 +95,16 @@ bool SdlKeyboard::IsDown(int virtualKey)
 
 bool SdlKeyboard::ControllerDown(int virtualKey)
 {
-    for (SDL_GameController* pad : mControllers) {
-        auto button = [pad](SDL_GameControllerButton b) { return SDL_GameControllerGetButton(pad, b) != 0; };
-        switch (virtualKey) {
-        case kVK_Left:
-            if (button(SDL_CONTROLLER_BUTTON_DPAD_LEFT) || StickPushed(pad, SDL_CONTROLLER_AXIS_LEFTX, -1))
+    for (const PadBinding& binding : kPadBindings) {
+        if (binding.virtualKey != virtualKey)
+            continue;
+        for (SDL_GameController* pad : mControllers) {
+            for (SDL_GameControllerButton button : binding.buttons) {
+                if (button != SDL_CONTROLLER_BUTTON_INVALID && SDL_GameControllerGetButton(pad, button) != 0)
+                    return true;
+            }
+            if (binding.axis != SDL_CONTROLLER_AXIS_INVALID && StickPushed(pad, binding.axis, binding.direction))
                 return true;
-            break;
-        case kVK_Right:
-            if (button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) || StickPushed(pad, SDL_CONTROLLER_AXIS_LEFTX, 1))
-                return true;
-            break;
-        case kVK_Up:
-            if (button(SDL_CONTROLLER_BUTTON_DPAD_UP) || StickPushed(pad, SDL_CONTROLLER_AXIS_LEFTY, -1))
-                return true;
-            break;
-        case kVK_Down:
-            if (button(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || StickPushed(pad, SDL_CONTROLLER_AXIS_LEFTY, 1))
-                return true;
-            break;
-        case kVK_Space:
-            if (button(SDL_CONTROLLER_BUTTON_A))
-                return true;
-            break;
-        case kVK_Return:
-            if (button(SDL_CONTROLLER_BUTTON_START))
-                return true;
-            break;
-        case kVK_Escape:
-            if (button(SDL_CONTROLLER_BUTTON_B) || button(SDL_CONTROLLER_BUTTON_BACK))
-                return true;
-            break;
-        default:
-            break;
         }
     }
     return false;

@@ -1,0 +1,51 @@
+// Shared by the fuzz targets that read media files: one temporary media folder per fuzzing process.
+#pragma once
+
+#include "VlFile.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace fuzzmedia {
+
+// A plain array, not a string: it must still hold the path when the exit handler runs.
+inline char gFolderPath[64];
+
+inline void RemoveFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(gFolderPath, ignored);
+}
+
+// The folder, made on first use, set as the media directory and removed at exit.
+inline std::string Folder()
+{
+    if (gFolderPath[0] == '\0') {
+        std::strcpy(gFolderPath, "/tmp/skyrun-fuzz-XXXXXX");
+        if (!mkdtemp(gFolderPath))
+            std::abort();
+        std::atexit(RemoveFolder);
+        VlSetMediaPath(gFolderPath);
+    }
+    return gFolderPath;
+}
+
+// Writes the bytes as the named file of the media folder (in a folder of it, if the name says so).
+inline void WriteFile(const std::string& name, const uint8_t* data, size_t size)
+{
+    FILE* file = std::fopen((Folder() + "/" + name).c_str(), "wb");
+    if (!file)
+        return;
+    if (size > 0)
+        std::fwrite(data, 1, size, file);
+    std::fclose(file);
+}
+
+} // namespace fuzzmedia
