@@ -48,6 +48,23 @@ constexpr PadBinding kPadBindings[] = {
     {kVK_Escape, {SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_BACK}, SDL_CONTROLLER_AXIS_INVALID, 0},
 };
 
+// The symbol a US keyboard gives the key at this position.
+SDL_Keycode SymbolOf(SDL_Scancode code)
+{
+    if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z)
+        return SDLK_a + (code - SDL_SCANCODE_A);
+    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9)
+        return SDLK_1 + (code - SDL_SCANCODE_1);
+    switch (code) {
+    case SDL_SCANCODE_0: return SDLK_0;
+    case SDL_SCANCODE_RETURN: return SDLK_RETURN;
+    case SDL_SCANCODE_ESCAPE: return SDLK_ESCAPE;
+    case SDL_SCANCODE_BACKSPACE: return SDLK_BACKSPACE;
+    case SDL_SCANCODE_SPACE: return SDLK_SPACE;
+    default: return SDL_SCANCODE_TO_KEYCODE(code);
+    }
+}
+
 bool StickPushed(SDL_GameController* pad, SDL_GameControllerAxis axis, int direction)
 {
     Sint16 value = SDL_GameControllerGetAxis(pad, axis);
@@ -88,6 +105,12 @@ bool SdlKeyboard::IsDown(int virtualKey)
         return false; // Alt+Enter switches the window; it is not a game key then
     for (SDL_Scancode code : ScancodesFor(virtualKey)) {
         if (code != SDL_SCANCODE_UNKNOWN && code < count && state[code])
+            return true;
+        // Also the key that carries the same symbol in the current keymap: on
+        // X servers whose key numbering SDL does not recognise (a bare Xvfb
+        // among them) the arrows land on other scancodes.
+        SDL_Scancode mapped = code == SDL_SCANCODE_UNKNOWN ? code : SDL_GetScancodeFromKey(SymbolOf(code));
+        if (mapped != SDL_SCANCODE_UNKNOWN && mapped != code && mapped < count && state[mapped])
             return true;
     }
     return ControllerDown(virtualKey);
