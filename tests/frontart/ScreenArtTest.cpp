@@ -35,7 +35,7 @@ TEST(ScreenArt, BackgroundsFillTheirPlaceOpaqueInTheGamePalette)
         EXPECT_EQ(holes, 0) << "transparent pixels in a background";
     }
     const Picture black = ReadBmp(MediaFile("fullblack.bmp"));
-    for (uint8_t index : black.pixels) ASSERT_EQ(black.colours[index], (Rgb{0, 0, 0}));
+    for (uint8_t index : black.pixels) ASSERT_EQ(black.colours[index], (Colour{0, 0, 0}));
 }
 
 TEST(ScreenArt, MenuBackgroundKeepsItsItemsOnACalmBoard)
@@ -45,7 +45,7 @@ TEST(ScreenArt, MenuBackgroundKeepsItsItemsOnACalmBoard)
     const Picture menu = ReadBmp(MediaFile("menu_bg.bmp"));
     for (int y : {132, 150, 196, 215, 261, 280, 329, 345, 400, 420}) {
         for (int x = 190; x < 450; ++x) {
-            const Rgb c = menu.colours[menu.At(x, y)];
+            const Colour c = menu.colours[menu.At(x, y)];
             ASSERT_LT(int(c.r) + c.g + c.b, 3 * 140) << "bright pixel at " << x << ", " << y;
         }
     }

@@ -1,6 +1,6 @@
 // Runs the media generator itself: determinism, the output tree's names and the pictures' palette rules.
-#include "ByteReading.h"
 #include "MediaGenerator.h"
+#include "MediaReader.h"
 #include "paint/GamePalette.h"
 
 #include <gtest/gtest.h>
@@ -51,10 +51,10 @@ protected:
     }
     static void TearDownTestSuite() { fs::remove_all(Root().parent_path()); }
     static fs::path Root() { return ScratchFolder("generated-a"); }
-    static Bmp8 Picture(const std::string& name) { return ParseBmp8(ReadFileBytes((Root() / "_media" / name).string())); }
+    static Picture Bmp(const std::string& name) { return ReadBmp((Root() / "_media" / name).string()); }
 };
 
-void ExpectNoKeyColour(const Bmp8& bmp, const std::string& name)
+void ExpectNoKeyColour(const Picture& bmp, const std::string& name)
 {
     size_t keyed = 0;
     for (uint8_t px : bmp.pixels) keyed += px == 254;
@@ -96,31 +96,31 @@ TEST_F(GeneratedMedia, TwoRunsGiveTheSameBytes)
 
 TEST_F(GeneratedMedia, GamePaletteFileCarriesThePaletteItDocuments)
 {
-    const Bmp8 bmp = Picture("Pallettes/NS_pallette.bmp");
+    const Picture bmp = Bmp("Pallettes/NS_pallette.bmp");
     const mediagen::Palette& palette = mediagen::GamePalette();
     for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(bmp.colours[i][0], palette[i].r) << i;
-        EXPECT_EQ(bmp.colours[i][1], palette[i].g) << i;
-        EXPECT_EQ(bmp.colours[i][2], palette[i].b) << i;
+        EXPECT_EQ(bmp.colours[i].r, palette[i].r) << i;
+        EXPECT_EQ(bmp.colours[i].g, palette[i].g) << i;
+        EXPECT_EQ(bmp.colours[i].b, palette[i].b) << i;
     }
 }
 
 TEST_F(GeneratedMedia, SmallPicturesHaveTheirSizesAndStayOpaque)
 {
-    const Bmp8 marker = Picture("CollRect.bmp");
+    const Picture marker = Bmp("CollRect.bmp");
     EXPECT_EQ(marker.width, 4);
     EXPECT_EQ(marker.height, 4);
     ExpectNoKeyColour(marker, "CollRect.bmp");
 
-    const Bmp8 black = Picture("menus/fullblack.bmp");
+    const Picture black = Bmp("menus/fullblack.bmp");
     EXPECT_EQ(black.width, 640);
     EXPECT_EQ(black.height, 480);
     ExpectNoKeyColour(black, "menus/fullblack.bmp");
     // It is drawn under the studio logo with the studio's palette too: black in both.
-    const Bmp8 studio = Picture("splash/studio.bmp");
+    const Picture studio = Bmp("splash/studio.bmp");
     for (uint8_t px : black.pixels) {
-        ASSERT_EQ(black.colours[px], (std::array<uint8_t, 3>{0, 0, 0}));
-        ASSERT_EQ(studio.colours[px], (std::array<uint8_t, 3>{0, 0, 0}));
+        ASSERT_EQ(black.colours[px], (Colour{0, 0, 0}));
+        ASSERT_EQ(studio.colours[px], (Colour{0, 0, 0}));
     }
 }
 
@@ -129,19 +129,19 @@ TEST_F(GeneratedMedia, SplashPicturesAreOpaqueWithReservedEntriesKept)
     const std::pair<const char*, std::pair<int, int>> pictures[] = {{"splash/background.bmp", {640, 480}},
                                                                     {"splash/studio.bmp", {320, 240}}};
     for (const auto& [name, size] : pictures) {
-        const Bmp8 bmp = Picture(name);
+        const Picture bmp = Bmp(name);
         EXPECT_EQ(bmp.width, size.first) << name;
         EXPECT_EQ(bmp.height, size.second) << name;
         ExpectNoKeyColour(bmp, name);
-        EXPECT_EQ(bmp.colours[254], (std::array<uint8_t, 3>{255, 0, 255})) << name;
-        EXPECT_EQ(bmp.colours[255], (std::array<uint8_t, 3>{0, 0, 0})) << name;
+        EXPECT_EQ(bmp.colours[254], (Colour{255, 0, 255})) << name;
+        EXPECT_EQ(bmp.colours[255], (Colour{0, 0, 0})) << name;
         // A real picture, not a flat fill: it uses a good part of its palette.
         std::set<uint8_t> used(bmp.pixels.begin(), bmp.pixels.end());
         EXPECT_GT(used.size(), 100u) << name;
     }
     // The studio logo sits on black: its border must be black so it melts into the screen.
-    const Bmp8 studio = Picture("splash/studio.bmp");
+    const Picture studio = Bmp("splash/studio.bmp");
     for (int x = 0; x < studio.width; ++x) {
-        EXPECT_EQ(studio.colours[studio.pixels[x]], (std::array<uint8_t, 3>{0, 0, 0})) << x;
+        EXPECT_EQ(studio.colours[studio.pixels[x]], (Colour{0, 0, 0})) << x;
     }
 }

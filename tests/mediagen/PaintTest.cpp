@@ -1,5 +1,5 @@
 // The palette's layout, the quantizer's colour rules, fitted palettes and sprite frame cropping.
-#include "ByteReading.h"
+#include "MediaReader.h"
 #include "paint/Canvas.h"
 #include "paint/GamePalette.h"
 #include "paint/PictureFile.h"

@@ -1,14 +1,13 @@
 // Reads back the bytes of the BMP, RIFF palette and SPX writers and the file writer's rules.
 #include "BmpWriter.h"
-#include "ByteReading.h"
 #include "MediaFile.h"
+#include "MediaReader.h"
 #include "RiffPaletteWriter.h"
 #include "SpxWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 #include <unistd.h>
@@ -31,53 +30,6 @@ Palette RampPalette()
     Palette palette{};
     for (int i = 0; i < 256; ++i) palette[i] = {uint8_t(i), uint8_t(255 - i), uint8_t(i ^ 0x5A)};
     return palette;
-}
-
-struct SpxLayout {
-    std::vector<int> pathX, pathY;
-    size_t sprAt = 0;
-    std::vector<IndexedImage> frames;
-    std::vector<size_t> frameHeaderAt;
-};
-
-// Walks a written SPX file the way the game reads it.
-SpxLayout ParseSpx(const std::vector<uint8_t>& b)
-{
-    SpxLayout layout;
-    EXPECT_EQ(U32At(b, 0), Tag("MQ2 "));
-    EXPECT_EQ(U32At(b, 16), Tag("SPRX"));
-    EXPECT_EQ(U32At(b, 20), 2u);
-    const uint32_t frames = U32At(b, 32);
-    size_t at = 56;
-    if (U32At(b, 48) == Tag("PTHI") && U32At(b, 52) > 0) {
-        const uint32_t points = U32At(b, 56);
-        EXPECT_EQ(U32At(b, 52), 8 + 8 * points);
-        at = 64;
-        for (uint32_t i = 0; i < points; ++i, at += 8) {
-            layout.pathX.push_back(int32_t(U32At(b, at)));
-            layout.pathY.push_back(int32_t(U32At(b, at + 4)));
-        }
-    }
-    while (U32At(b, at) != Tag("SPR ")) at += 8;
-    layout.sprAt = at;
-    EXPECT_EQ(U32At(b, at + 4), b.size() - at - 8);
-    at += 8;
-    EXPECT_EQ(CharsAt(b, at, 2), "BM");
-    at += 14;
-    for (uint32_t f = 0; f < frames; ++f) {
-        layout.frameHeaderAt.push_back(at);
-        EXPECT_EQ(U32At(b, at), 40u);
-        const int w = int32_t(U32At(b, at + 4));
-        const int h = int32_t(U32At(b, at + 8));
-        const uint32_t size = U32At(b, at + 20);
-        at += 40 + (f == 0 ? 1024 : 0);
-        if (at + size > b.size()) throw std::out_of_range("frame data past the end");
-        const std::vector<uint8_t> data(b.begin() + at, b.begin() + at + size);
-        layout.frames.push_back({w, h, DecodeSpxPixels(data, w, h)});
-        at += size;
-    }
-    EXPECT_EQ(at, b.size());
-    return layout;
 }
 
 } // namespace
@@ -167,17 +119,17 @@ TEST(SpxWriter, FramesAndPathPointsRoundTrip)
     };
     const auto b = EncodeSpx(frames);
     EXPECT_EQ(U32At(b, 32), frames.size());
-    const SpxLayout layout = ParseSpx(b);
-    ASSERT_EQ(layout.frames.size(), frames.size());
+    const Sprite sprite = ParseSpx(b);
+    ASSERT_EQ(sprite.frames.size(), frames.size());
     for (size_t i = 0; i < frames.size(); ++i) {
-        EXPECT_EQ(layout.frames[i].width, frames[i].image.width) << i;
-        EXPECT_EQ(layout.frames[i].height, frames[i].image.height) << i;
-        EXPECT_EQ(layout.frames[i].pixels, frames[i].image.pixels) << i;
-        EXPECT_EQ(layout.pathX[i], frames[i].pathX) << i;
-        EXPECT_EQ(layout.pathY[i], frames[i].pathY) << i;
+        EXPECT_EQ(sprite.frames[i].width, frames[i].image.width) << i;
+        EXPECT_EQ(sprite.frames[i].height, frames[i].image.height) << i;
+        EXPECT_EQ(sprite.frames[i].pixels, frames[i].image.pixels) << i;
+        EXPECT_EQ(sprite.path[i].first, frames[i].pathX) << i;
+        EXPECT_EQ(sprite.path[i].second, frames[i].pathY) << i;
     }
     // The colour table follows the first frame header only.
-    EXPECT_EQ(layout.frameHeaderAt[2] - layout.frameHeaderAt[1], 40u + U32At(b, layout.frameHeaderAt[1] + 20));
+    EXPECT_EQ(sprite.frameHeaderAt[2] - sprite.frameHeaderAt[1], 40u + U32At(b, sprite.frameHeaderAt[1] + 20));
 }
 
 TEST(SpxWriter, PacketsStayWithinTheirLimitsAndRows)
@@ -210,18 +162,18 @@ TEST(SpxWriter, WithoutPathAnEmptyPathChunkPrecedesTheSprites)
     const auto b = EncodeSpx(frames, SpxOptions{false});
     EXPECT_EQ(U32At(b, 48), Tag("PTHI"));
     EXPECT_EQ(U32At(b, 52), 0u);
-    const SpxLayout layout = ParseSpx(b);
-    EXPECT_EQ(layout.sprAt, 56u);
-    EXPECT_TRUE(layout.pathX.empty());
-    ASSERT_EQ(layout.frames.size(), 2u);
-    EXPECT_EQ(layout.frames[1].pixels, frames[1].image.pixels);
+    const Sprite sprite = ParseSpx(b);
+    EXPECT_EQ(sprite.spritesAt, 56u);
+    EXPECT_TRUE(sprite.path.empty());
+    ASSERT_EQ(sprite.frames.size(), 2u);
+    EXPECT_EQ(sprite.frames[1].pixels, frames[1].image.pixels);
 }
 
 TEST(SpxWriter, NoFramesGivesAReadableEmptySprite)
 {
     const auto b = EncodeSpx({});
-    const SpxLayout layout = ParseSpx(b);
-    EXPECT_TRUE(layout.frames.empty());
+    const Sprite sprite = ParseSpx(b);
+    EXPECT_TRUE(sprite.frames.empty());
     EXPECT_EQ(U32At(b, 32), 0u);
 }
 
@@ -241,9 +193,7 @@ TEST(MediaFile, CreatesFoldersAndRewritesOnlyChangedContent)
 
     ASSERT_TRUE(WriteMediaFile(path, {1, 2, 4}));
     EXPECT_NE(fs::last_write_time(path), old);
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> back((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(back, (std::vector<uint8_t>{1, 2, 4}));
+    EXPECT_EQ(ReadFileBytes(path), (std::vector<uint8_t>{1, 2, 4}));
     EXPECT_FALSE(fs::exists(path + ".part"));
 
     // A file where a folder should be cannot be written through, and says so.

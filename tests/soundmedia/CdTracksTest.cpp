@@ -1,45 +1,15 @@
 // The CD's music tracks as the build generated them: each decodes as 44.1 kHz stereo Ogg Vorbis,
 // lasts one to two minutes, is really music-loud, and ends quietly so a loop restarts without a bump.
 #include <gtest/gtest.h>
-#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "OggReader.h"
+
 namespace {
-
-struct DecodedTrack {
-    bool opened = false;
-    int channels = 0;
-    long rate = 0;
-    std::vector<float> left;
-    std::vector<float> right;
-};
-
-DecodedTrack Decode(const std::string& path)
-{
-    DecodedTrack track;
-    OggVorbis_File file;
-    if (ov_fopen(path.c_str(), &file) != 0)
-        return track;
-    track.opened = true;
-    const vorbis_info* info = ov_info(&file, -1);
-    track.channels = info->channels;
-    track.rate = info->rate;
-    int section = 0;
-    for (;;) {
-        float** pcm = nullptr;
-        const long frames = ov_read_float(&file, &pcm, 4096, &section);
-        if (frames <= 0)
-            break;
-        track.left.insert(track.left.end(), pcm[0], pcm[0] + frames);
-        track.right.insert(track.right.end(), pcm[track.channels > 1 ? 1 : 0], pcm[track.channels > 1 ? 1 : 0] + frames);
-    }
-    ov_clear(&file);
-    return track;
-}
 
 double RmsDb(const std::vector<float>& v, std::size_t from, std::size_t to)
 {
@@ -53,7 +23,7 @@ class CdTrack : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(CdTrack, DecodesAsStereoMusicOfOneToTwoMinutes)
 {
-    const DecodedTrack track = Decode(std::string(SKYRUN_DIST_DIR) + "/cd/" + GetParam());
+    const DecodedOgg track = DecodeOggFile(std::string(SKYRUN_DIST_DIR) + "/cd/" + GetParam());
     ASSERT_TRUE(track.opened) << GetParam();
     EXPECT_EQ(track.channels, 2);
     EXPECT_EQ(track.rate, 44100);
@@ -80,7 +50,7 @@ TEST_P(CdTrack, DecodesAsStereoMusicOfOneToTwoMinutes)
 
 TEST_P(CdTrack, EndsAtRestSoALoopRestartsCleanly)
 {
-    const DecodedTrack track = Decode(std::string(SKYRUN_DIST_DIR) + "/cd/" + GetParam());
+    const DecodedOgg track = DecodeOggFile(std::string(SKYRUN_DIST_DIR) + "/cd/" + GetParam());
     ASSERT_TRUE(track.opened);
     ASSERT_GT(track.left.size(), 44100u);
     const std::size_t end = track.left.size();

@@ -4,19 +4,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "MediaReader.h"
 #include "TempFolder.h"
 
 namespace {
-
-std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 #ifdef MEDIAGEN_EXE
 TEST(Regeneration, SoundsAndMusicComeOutByteForByteTheSame)
@@ -32,7 +25,8 @@ TEST(Regeneration, SoundsAndMusicComeOutByteForByteTheSame)
         const std::filesystem::path relative = std::filesystem::relative(entry.path(), again.Path());
         const std::filesystem::path installed = std::filesystem::path(SKYRUN_DIST_DIR) / relative;
         ASSERT_TRUE(std::filesystem::exists(installed)) << relative;
-        EXPECT_TRUE(ReadBytes(entry.path()) == ReadBytes(installed)) << relative << " differs";
+        EXPECT_TRUE(mediatest::ReadFileBytes(entry.path()) == mediatest::ReadFileBytes(installed))
+            << relative << " differs";
         ++compared;
     }
     EXPECT_EQ(compared, 48 + 3);

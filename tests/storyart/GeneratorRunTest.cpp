@@ -1,5 +1,5 @@
 // Two runs of the generator give the same bytes for every story picture, and the full set of them.
-#include "StoryMedia.h"
+#include "MediaReader.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +50,7 @@ TEST(StoryGenerator, TwoRunsWriteTheSameFilesByteForByte)
     EXPECT_EQ(files, expected);
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
-        EXPECT_EQ(storyart::ReadBytes(first.File(file)), storyart::ReadBytes(second.File(file)));
+        EXPECT_EQ(mediatest::ReadFileBytes(first.File(file)), mediatest::ReadFileBytes(second.File(file)));
     }
 }
 

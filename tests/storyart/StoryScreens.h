@@ -1,18 +1,14 @@
 // What the intro, briefing and totals screens load from the install tree, and the checks they share.
 #pragma once
 
-#include "StoryMedia.h"
+#include "MediaReader.h"
 
 #include <algorithm>
 #include <string>
 
 namespace storyart {
 
-inline std::string MediaFile(std::string gameName)
-{
-    std::replace(gameName.begin(), gameName.end(), '\\', '/');
-    return std::string(SKYRUN_DIST_DIR) + "/_media/" + gameName;
-}
+using namespace mediatest;
 
 inline Picture Bmp(const std::string& gameName) { return ReadBmp(MediaFile(gameName)); }
 inline Sprite Spx(const std::string& gameName) { return ReadSpx(MediaFile(gameName)); }

@@ -132,4 +132,44 @@ void Limb(cairo_t* cr, std::initializer_list<Point> points, double widthUnits, i
     StrokeOnly(cr, fill, widthUnits);
 }
 
+void StrokeOutlined(cairo_t* cr, double widthUnits, int fill, int outline)
+{
+    const double o = 2 * DeviceToUser(cr, kOutlinePx);
+    cairo_path_t* path = cairo_copy_path(cr);
+    StrokeOnly(cr, outline, widthUnits + o);
+    cairo_append_path(cr, path);
+    StrokeOnly(cr, fill, widthUnits);
+    cairo_path_destroy(path);
+}
+
+void FillBlendDown(cairo_t* cr, double top, double bottom, std::initializer_list<BlendStop> stops)
+{
+    cairo_pattern_t* blend = cairo_pattern_create_linear(0, top, 0, bottom);
+    for (const BlendStop& stop : stops) AddStop(blend, stop.offset, stop.colour);
+    cairo_set_source(cr, blend);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(blend);
+}
+
+void StrokeRim(cairo_t* cr, int outer, double outerWidth, int inner, double innerWidth)
+{
+    SetInk(cr, outer);
+    cairo_set_line_width(cr, outerWidth);
+    cairo_stroke_preserve(cr);
+    SetInk(cr, inner);
+    cairo_set_line_width(cr, innerWidth);
+    cairo_stroke(cr);
+}
+
+void Halo(cairo_t* cr, double cx, double cy, double innerRadius, double outerRadius, Rgb colour, double alpha)
+{
+    cairo_pattern_t* halo = cairo_pattern_create_radial(cx, cy, innerRadius, cx, cy, outerRadius);
+    AddStop(halo, 0, colour, alpha);
+    AddStop(halo, 1, colour, 0.0);
+    cairo_set_source(cr, halo);
+    CirclePath(cr, cx, cy, outerRadius);
+    cairo_fill(cr);
+    cairo_pattern_destroy(halo);
+}
+
 } // namespace mediagen

@@ -1,5 +1,7 @@
-// Drawing helpers shared by every figure: placement, outlined shapes, limbs, ellipses.
+// Drawing helpers shared by every figure: placement, outlined shapes, limbs, ellipses, blends, glows.
 #pragma once
+
+#include "MediaImage.h"
 
 #include <cairo.h>
 
@@ -58,5 +60,20 @@ void StrokeOnly(cairo_t* cr, int colour, double widthUnits);
 // A limb or antler: a thick round-capped polyline in `fill` with an outline around it.
 void Limb(cairo_t* cr, std::initializer_list<Point> points, double widthUnits, int fill, int outline,
           double outlinePx = kOutlinePx);
+// Strokes the current path as a limb is drawn: `fill` inside an outline; the path is consumed.
+void StrokeOutlined(cairo_t* cr, double widthUnits, int fill, int outline);
+
+// One stop of a blend: where it sits from 0 to 1, and its palette colour.
+struct BlendStop {
+    double offset;
+    int colour;
+};
+// Fills the current path with the stops blended from `top` down to `bottom`; the path is kept
+// for an outline.
+void FillBlendDown(cairo_t* cr, double top, double bottom, std::initializer_list<BlendStop> stops);
+// A rim in two colours: a wide stroke with a narrower one down its middle; the path is consumed.
+void StrokeRim(cairo_t* cr, int outer, double outerWidth, int inner, double innerWidth);
+// A soft glow around (cx, cy): `colour` at `alpha` from the inner radius fading out to the outer one.
+void Halo(cairo_t* cr, double cx, double cy, double innerRadius, double outerRadius, Rgb colour, double alpha);
 
 } // namespace mediagen

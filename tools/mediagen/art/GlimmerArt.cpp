@@ -51,13 +51,7 @@ void Eye(cairo_t* cr, double cx, double cy, double rx, double ry, double lookX, 
 void Nose(cairo_t* cr, double cx, double cy, double r, bool glow)
 {
     if (glow) {
-        cairo_pattern_t* halo = cairo_pattern_create_radial(cx, cy, r * 0.8, cx, cy, r * 2.1);
-        AddStop(halo, 0, pal::kRed[12], 0.75);
-        AddStop(halo, 1, pal::kRed[12], 0.0);
-        cairo_set_source(cr, halo);
-        CirclePath(cr, cx, cy, r * 2.1);
-        cairo_fill(cr);
-        cairo_pattern_destroy(halo);
+        Halo(cr, cx, cy, r * 0.8, r * 2.1, GameColour(pal::kRed[12]), 0.75);
     }
     EllipsePath(cr, cx, cy, r * 1.1, r);
     FillOutlined(cr, kNose, pal::kRed[1]);

@@ -70,13 +70,7 @@ void DrawTwinkle(cairo_t* cr, double x, double y, double r, double shine, int co
 void DrawMoon(cairo_t* cr, double x, double y, double r, bool crescent, bool glow)
 {
     if (glow) {
-        cairo_pattern_t* halo = cairo_pattern_create_radial(x, y, r, x, y, r * 2.2);
-        AddStop(halo, 0, pal::kGold[14], 0.35);
-        AddStop(halo, 1, pal::kGold[14], 0.0);
-        cairo_set_source(cr, halo);
-        CirclePath(cr, x, y, r * 2.2);
-        cairo_fill(cr);
-        cairo_pattern_destroy(halo);
+        Halo(cr, x, y, r, r * 2.2, GameColour(pal::kGold[14]), 0.35);
     }
     cairo_save(cr);
     cairo_new_path(cr);

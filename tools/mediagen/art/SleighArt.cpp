@@ -28,12 +28,7 @@ void Runners(cairo_t* cr)
     cairo_line_to(cr, 48, -1);
     cairo_curve_to(cr, 66, -1, 72, -18, 62, -24);
     cairo_curve_to(cr, 55, -28, 50, -18, 58, -16);
-    const double o = 2 * DeviceToUser(cr, kOutlinePx);
-    cairo_path_t* path = cairo_copy_path(cr);
-    StrokeOnly(cr, kInk, 4.5 + o);
-    cairo_append_path(cr, path);
-    StrokeOnly(cr, kGold, 4.5);
-    cairo_path_destroy(path);
+    StrokeOutlined(cr, 4.5, kGold, kInk);
 }
 
 void Sack(cairo_t* cr, double phase)
@@ -97,12 +92,7 @@ void DrawSleighTeam(cairo_t* cr, const Placement& placement, const SleighLook& l
     cairo_curve_to(cr, 80, -40, 110, -58 + bob, 146, -72 + bob);
     cairo_move_to(cr, 48, -40);
     cairo_curve_to(cr, 80, -30, 112, -46 + bob, 150, -60 + bob);
-    const double o = 2 * DeviceToUser(cr, kOutlinePx);
-    cairo_path_t* path = cairo_copy_path(cr);
-    StrokeOnly(cr, kInk, 2.2 + o);
-    cairo_append_path(cr, path);
-    StrokeOnly(cr, kGold, 2.2);
-    cairo_path_destroy(path);
+    StrokeOutlined(cr, 2.2, kGold, kInk);
     DrawSleigh(cr, {0, 0, 1, false}, look);
     DrawGlimmer(cr, {170, -24 + bob, 1, false}, {GlimmerPose::Fly, GlimmerView::Side, look.phase, true});
 }

@@ -63,12 +63,7 @@ void Ski(cairo_t* cr)
     cairo_move_to(cr, 14, -1.5);
     cairo_line_to(cr, 56, -1.5);
     cairo_curve_to(cr, 64, -1.5, 68, -6, 66, -11);
-    const double o = 2 * DeviceToUser(cr, kOutlinePx);
-    cairo_path_t* path = cairo_copy_path(cr);
-    StrokeOnly(cr, kInk, 4 + o);
-    cairo_append_path(cr, path);
-    StrokeOnly(cr, pal::kGrey[11], 4);
-    cairo_path_destroy(path);
+    StrokeOutlined(cr, 4, pal::kGrey[11], kInk);
 }
 
 void Trunk(cairo_t* cr)

@@ -73,18 +73,8 @@ void DrawPlaque(cairo_t* cr, double x, double y, double w, double h)
     cairo_arc(cr, x + r, y + r, r, M_PI / 2, 3 * M_PI / 2);
     cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, M_PI / 2);
     cairo_close_path(cr);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, y, 0, y + h);
-    AddStop(fill, 0, pal::kNightSky[6]);
-    AddStop(fill, 1, pal::kNightSky[2]);
-    cairo_set_source(cr, fill);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(fill);
-    SetInk(cr, pal::kGold[3]);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke_preserve(cr);
-    SetInk(cr, pal::kGold[10]);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    FillBlendDown(cr, y, y + h, {{0, pal::kNightSky[6]}, {1, pal::kNightSky[2]}});
+    StrokeRim(cr, pal::kGold[3], 5, pal::kGold[10], 2.5);
 }
 
 void DrawRowsBoard(cairo_t* cr)

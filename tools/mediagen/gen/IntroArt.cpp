@@ -7,6 +7,7 @@
 #include "art/LandscapeArt.h"
 #include "art/SkyArt.h"
 #include "art/SleighArt.h"
+#include "art/SnowCappedText.h"
 #include "art/StoryMagic.h"
 #include "art/StoryReindeer.h"
 #include "art/StorySprite.h"
@@ -188,14 +189,7 @@ void DrawSky(cairo_t* cr)
         }
     }
     // A cool halo: a warm one would mix with the navy into dull greys.
-    cairo_pattern_t* halo = cairo_pattern_create_radial(kMoonX, kMoonY, kMoonRadius, kMoonX, kMoonY, kMoonRadius * 2.3);
-    const Rgb haze = Midnight(0.8);
-    cairo_pattern_add_color_stop_rgba(halo, 0, haze.r / 255.0, haze.g / 255.0, haze.b / 255.0, 0.7);
-    cairo_pattern_add_color_stop_rgba(halo, 1, haze.r / 255.0, haze.g / 255.0, haze.b / 255.0, 0.0);
-    cairo_set_source(cr, halo);
-    CirclePath(cr, kMoonX, kMoonY, kMoonRadius * 2.3);
-    cairo_fill(cr);
-    cairo_pattern_destroy(halo);
+    Halo(cr, kMoonX, kMoonY, kMoonRadius, kMoonRadius * 2.3, Midnight(0.8), 0.7);
     DrawMoon(cr, kMoonX, kMoonY, kMoonRadius, false, false);
 }
 
@@ -291,35 +285,6 @@ TextStyle TitleStyle()
     return title;
 }
 
-// The title with a cap of snow on every letter.
-void DrawTitle(cairo_t* cr, double x, double y)
-{
-    const TextStyle style = TitleStyle();
-    DrawText(cr, style, "skyrun", x, y);
-    cairo_save(cr);
-    cairo_new_path(cr);
-    TextPath(cr, style, "skyrun", x, y);
-    cairo_clip(cr);
-    cairo_new_path(cr);
-    TextPath(cr, style, "skyrun", x, y);
-    cairo_path_t* path = cairo_copy_path_flat(cr);
-    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
-        for (int k = 1; k < path->data[i].header.length; ++k) {
-            cairo_path_data_t& point = path->data[i + k];
-            point.point.y += 5 * (1 + 0.4 * std::sin(point.point.x / 5.0));
-        }
-    }
-    cairo_new_path(cr);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_rectangle(cr, x - 50, y - 50, 1000, 400);
-    cairo_append_path(cr, path);
-    cairo_path_destroy(path);
-    cairo_clip(cr);
-    SetInk(cr, pal::kSnow[15]);
-    cairo_paint(cr);
-    cairo_restore(cr);
-}
-
 // The title wipes in from the left behind a glittering edge; the last frame is the whole title.
 void WriteTitleWipe(const OutputTree& out)
 {
@@ -340,7 +305,7 @@ void WriteTitleWipe(const OutputTree& out)
             cairo_rectangle(cr, 0, 0, edge, 400);
             cairo_clip(cr);
         }
-        DrawTitle(cr, left, top);
+        DrawSnowCappedText(cr, TitleStyle(), "skyrun", left, top, SnowCap{5, 0.4, 5});
         cairo_restore(cr);
         if (!whole) {
             // Glitter along the wiping edge.

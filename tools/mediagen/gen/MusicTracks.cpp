@@ -1,6 +1,7 @@
 // Arrangements of the carols: which instrument plays what in each chorus and verse.
 #include "MusicTracks.h"
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -53,25 +54,14 @@ Passage Place(const Carol& carol, const CarolSection& section, double atBeat, bo
     return p;
 }
 
-std::vector<ScoreNote> Between(const std::vector<ScoreNote>& notes, double from, double to, double moveBy = 0.0)
+// The notes or chords starting in [from, to), moved by moveBy beats.
+template <typename Timed>
+std::vector<Timed> Between(const std::vector<Timed>& events, double from, double to, double moveBy = 0.0)
 {
-    std::vector<ScoreNote> picked;
-    for (const ScoreNote& n : notes) {
-        if (n.beat >= from - 1e-6 && n.beat < to - 1e-6) {
-            ScoreNote moved = n;
-            moved.beat += moveBy;
-            picked.push_back(moved);
-        }
-    }
-    return picked;
-}
-
-std::vector<ChordSpan> Between(const std::vector<ChordSpan>& chords, double from, double to, double moveBy = 0.0)
-{
-    std::vector<ChordSpan> picked;
-    for (const ChordSpan& c : chords) {
-        if (c.beat >= from - 1e-6 && c.beat < to - 1e-6) {
-            ChordSpan moved = c;
+    std::vector<Timed> picked;
+    for (const Timed& e : events) {
+        if (e.beat >= from - 1e-6 && e.beat < to - 1e-6) {
+            Timed moved = e;
             moved.beat += moveBy;
             picked.push_back(moved);
         }
@@ -88,6 +78,19 @@ Passage Slice(const Passage& from, double a, double b, double atBeat)
     p.start = atBeat;
     p.end = atBeat + (b - a);
     return p;
+}
+
+// The opening chords, then each passage's, with the last one held on through a closing bar.
+std::vector<ChordSpan> ChordChart(std::vector<ChordSpan> chords, std::initializer_list<const Passage*> passages,
+                                  double closingBeats)
+{
+    for (const Passage* p : passages)
+        Append(chords, p->chords);
+    ChordSpan last = chords.back();
+    last.beat = (*(passages.end() - 1))->end;
+    last.beats = closingBeats;
+    chords.push_back(last);
+    return chords;
 }
 
 std::vector<double> Grid(double from, double to, double step, double offset = 0.0)
@@ -142,13 +145,7 @@ StereoTrack MenuTrack()
     const double end = tagEnd + 4;
     band.Ritardando(tagEnd - 8, end, 0.62);
 
-    std::vector<ChordSpan> chords;
-    for (const auto* spans : {&intro.chords, &v1.chords, &c1.chords, &v2.chords, &c2.chords, &tag.chords})
-        Append(chords, *spans);
-    ChordSpan last = chords.back();
-    last.beat = tagEnd;
-    last.beats = 4;
-    chords.push_back(last);
+    const std::vector<ChordSpan> chords = ChordChart({}, {&intro, &v1, &c1, &v2, &c2, &tag}, 4);
 
     band.Play(Instrument::Glockenspiel, Octave(intro.melody, 1), kBells);
     band.Play(Instrument::Lead, v1.melody, kMelody);
@@ -197,13 +194,8 @@ StereoTrack WorkshopTrack()
     const Passage v3 = Place(carol, verse, v2.end, true);
     const double end = v3.end + 4;
 
-    std::vector<ChordSpan> chords = Between(v1.chords, introEnd, introEnd + 8, -introEnd);
-    for (const auto* spans : {&v1.chords, &v2.chords, &v3.chords})
-        Append(chords, *spans);
-    ChordSpan last = chords.back();
-    last.beat = v3.end;
-    last.beats = 4;
-    chords.push_back(last);
+    const std::vector<ChordSpan> chords =
+        ChordChart(Between(v1.chords, introEnd, introEnd + 8, -introEnd), {&v1, &v2, &v3}, 4);
 
     band.Play(Instrument::Pluck, v1.melody, {0.6f, -0.1f, 0.2f, 0.7});
     band.Play(Instrument::Celesta, Octave(v1.melody, 1), {0.16f, 0.35f, 0.3f, 0.9});
@@ -246,13 +238,8 @@ StereoTrack FlightTrack()
     const double end = v4.end + 3;
     const Melody pickup = ParseMelody(carol.pickup);
 
-    std::vector<ChordSpan> chords = Between(v1.chords, introEnd, introEnd + 12, -introEnd);
-    for (const auto* spans : {&v1.chords, &v2.chords, &v3.chords, &v4.chords})
-        Append(chords, *spans);
-    ChordSpan last = chords.back();
-    last.beat = v4.end;
-    last.beats = 3;
-    chords.push_back(last);
+    const std::vector<ChordSpan> chords =
+        ChordChart(Between(v1.chords, introEnd, introEnd + 12, -introEnd), {&v1, &v2, &v3, &v4}, 3);
 
     band.Play(Instrument::Lead, Shift(Transpose(pickup.notes, carol.transpose), introEnd - 3), kMelody);
     band.Play(Instrument::Lead, v1.melody, kMelody);

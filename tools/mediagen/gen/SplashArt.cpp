@@ -6,6 +6,7 @@
 #include "art/LandscapeArt.h"
 #include "art/SkyArt.h"
 #include "art/SleighArt.h"
+#include "art/SnowCappedText.h"
 #include "art/VillageArt.h"
 #include "paint/Canvas.h"
 #include "paint/GamePalette.h"
@@ -18,35 +19,6 @@
 namespace mediagen {
 
 namespace {
-
-// Letters with a cap of snow: the part of each letter whose pixels `depth` above lie outside it.
-void SnowCappedTitle(cairo_t* cr, const TextStyle& style, const std::string& text, double x, double y, double depth)
-{
-    DrawText(cr, style, text, x, y);
-    cairo_save(cr);
-    cairo_new_path(cr);
-    TextPath(cr, style, text, x, y);
-    cairo_clip(cr);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    // The letters moved down by a wavy amount: the snow's lower edge undulates.
-    cairo_new_path(cr);
-    TextPath(cr, style, text, x, y);
-    cairo_path_t* path = cairo_copy_path_flat(cr);
-    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
-        for (int k = 1; k < path->data[i].header.length; ++k) {
-            cairo_path_data_t& point = path->data[i + k];
-            point.point.y += depth * (1 + 0.35 * std::sin(point.point.x / 6.0));
-        }
-    }
-    cairo_new_path(cr);
-    cairo_rectangle(cr, -10, -10, 4000, 4000);
-    cairo_append_path(cr, path);
-    cairo_path_destroy(path);
-    cairo_clip(cr);
-    SetInk(cr, pal::kSnow[15]);
-    cairo_paint(cr);
-    cairo_restore(cr);
-}
 
 void DrawVillage(cairo_t* cr)
 {
@@ -113,7 +85,7 @@ Canvas TitlePicture()
     title.shadowDy = 7;
     title.align = TextAlign::Centre;
     title.letterSpacingPx = 4;
-    SnowCappedTitle(cr, title, "skyrun", 320, 6, 6);
+    DrawSnowCappedText(cr, title, "skyrun", 320, 6, SnowCap{6, 0.35, 6});
     return canvas;
 }
 

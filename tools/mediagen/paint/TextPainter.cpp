@@ -54,6 +54,12 @@ TextBox BoxOf(PangoLayout* layout)
             pango_layout_get_baseline(layout) / double(PANGO_SCALE)};
 }
 
+// The left edge of a box anchored at x as `align` says.
+double LeftEdge(TextAlign align, const TextBox& box, double x)
+{
+    return align == TextAlign::Centre ? x - box.width / 2 : align == TextAlign::Right ? x - box.width : x;
+}
+
 void SetRgb(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0); }
 
 } // namespace
@@ -67,9 +73,7 @@ TextBox TextPath(cairo_t* cr, const TextStyle& style, const std::string& text, d
 {
     LayoutPtr layout = MakeLayout(cr, style, text);
     const TextBox box = BoxOf(layout.get());
-    const double left = style.align == TextAlign::Centre  ? x - box.width / 2
-                        : style.align == TextAlign::Right ? x - box.width
-                                                          : x;
+    const double left = LeftEdge(style.align, box, x);
     cairo_move_to(cr, left, y);
     pango_cairo_layout_path(cr, layout.get());
     return box;
@@ -79,9 +83,7 @@ TextBox DrawText(cairo_t* cr, const TextStyle& style, const std::string& text, d
 {
     LayoutPtr layout = MakeLayout(cr, style, text);
     const TextBox box = BoxOf(layout.get());
-    const double left = style.align == TextAlign::Centre ? x - box.width / 2
-                        : style.align == TextAlign::Right ? x - box.width
-                                                          : x;
+    const double left = LeftEdge(style.align, box, x);
     cairo_save(cr);
     cairo_new_path(cr);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);

@@ -1,7 +1,7 @@
 // SPX sprite file encoder and its row run-length coder.
 #include "SpxWriter.h"
 
-#include "ByteSink.h"
+#include "BitmapHeaders.h"
 #include "ImageCheck.h"
 
 namespace mediagen {
@@ -37,6 +37,13 @@ void EncodeRow(const uint8_t* row, size_t width, std::vector<uint8_t>& out)
         out.insert(out.end(), row + x, row + end);
         x = end;
     }
+}
+
+Palette GreyRamp()
+{
+    Palette grey{};
+    for (int c = 0; c < 256; ++c) grey[c] = {uint8_t(c), uint8_t(c), uint8_t(c)};
+    return grey;
 }
 
 } // namespace
@@ -87,36 +94,15 @@ std::vector<uint8_t> EncodeSpx(const std::vector<SpxFrame>& frames, const SpxOpt
     out.U32(0);
     const size_t spriteStart = out.Size();
 
-    out.U8('B');
-    out.U8('M');
-    const size_t bitmapSizeAt = out.Size();
-    out.U32(0);
-    out.U16(0);
-    out.U16(0);
-    out.U32(14 + 40 + 1024);
+    // The bitmap header's size field counts the whole chunk, known only at the end.
+    const size_t bitmapSizeAt = out.Size() + 2;
+    PutBitmapFileHeader(out, 0);
 
     for (size_t i = 0; i < frames.size(); ++i) {
         const IndexedImage& image = frames[i].image;
-        out.U32(40);
-        out.U32(static_cast<uint32_t>(image.width));
-        out.U32(static_cast<uint32_t>(image.height));
-        out.U16(1);
-        out.U16(8);
-        out.U32(0);
-        out.U32(static_cast<uint32_t>(packed[i].size()));
-        out.U32(2835);
-        out.U32(2835);
-        out.U32(256);
-        out.U32(0);
-        if (i == 0) {
-            // The game takes its colours from palette files; a grey ramp keeps the table harmless.
-            for (int c = 0; c < 256; ++c) {
-                out.U8(c);
-                out.U8(c);
-                out.U8(c);
-                out.U8(0);
-            }
-        }
+        PutBitmapInfoHeader(out, image.width, image.height, static_cast<uint32_t>(packed[i].size()));
+        // The game takes its colours from palette files; a grey ramp keeps the table harmless.
+        if (i == 0) PutBitmapColourTable(out, GreyRamp());
         bytes.insert(bytes.end(), packed[i].begin(), packed[i].end());
     }
 
