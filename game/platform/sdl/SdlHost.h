@@ -3,7 +3,7 @@
 
 #include "VlHost.h"
 
-#include <SDL.h>
+struct SDL_Window;
 
 #include <memory>
 
