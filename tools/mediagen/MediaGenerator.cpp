@@ -40,6 +40,13 @@ std::string OutputTree::MediaPath(const std::string& gameName) const
 
 std::string OutputTree::InstallPath(const std::string& relative) const { return JoinPath(mRoot, relative); }
 
+std::string OutputTree::CardResourceRoot() const { return JoinPath(mRoot, "../cardres"); }
+
+std::string OutputTree::CardResourcePath(const std::string& relative) const
+{
+    return JoinPath(CardResourceRoot(), relative);
+}
+
 RegisterGenerator::RegisterGenerator(const char* group, GeneratorFunction function)
 {
     Registry().push_back({group, function});

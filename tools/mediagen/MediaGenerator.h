@@ -16,6 +16,11 @@ public:
     std::string MediaPath(const std::string& gameName) const;
     // "cd/track02.ogg", "highscore.txt" -> ROOT/cd/track02.ogg ...
     std::string InstallPath(const std::string& relative) const;
+    // cardwright's compiled-in resources, beside the install tree: "bitmaps/1302.bmp" ->
+    // ROOT/../cardres/bitmaps/1302.bmp. Bitmaps are named by resource number; string
+    // tables are "strings/NAME.txt", one "NUMBER<tab>text" a line (UTF-8).
+    std::string CardResourcePath(const std::string& relative) const;
+    std::string CardResourceRoot() const;
 
 private:
     std::string mRoot;

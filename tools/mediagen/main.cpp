@@ -1,4 +1,5 @@
 // mediagen OUTDIR [--only GROUP...] [--list] [--sheet FILE.png]: writes the install tree's media.
+#include "CardResourceList.h"
 #include "MediaGenerator.h"
 #include "art/ArtSheet.h"
 
@@ -73,6 +74,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "mediagen: group '%s' failed: %s\n", g.group.c_str(), e.what());
             ++failures;
         }
+    }
+    if (only.empty() && !mediagen::WriteCardResourceList(out.CardResourceRoot())) {
+        std::fprintf(stderr, "mediagen: cannot write the cardwright resource list\n");
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

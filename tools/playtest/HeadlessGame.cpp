@@ -196,6 +196,11 @@ std::string HeadlessGame::CurrentScreenName() const
     return GlScreenClassName(gCurrentScreen);
 }
 
+GlInterfaceRun* HeadlessGame::CurrentScreen() const
+{
+    return mRunning ? gCurrentScreen : nullptr;
+}
+
 bool HeadlessGame::SaveShot(const std::string& pngPath) const
 {
     if (mLastFrame.empty() || mLastPalette.size() < 256 * 4)

@@ -45,6 +45,8 @@ public:
 
     int FramesRun() const { return mFrame; }
     std::string CurrentScreenName() const;
+    // The screen the loop runs now (owned by the game), or null.
+    GlInterfaceRun* CurrentScreen() const;
     // Saves the picture of the last frame's own present.
     bool SaveShot(const std::string& pngPath) const;
     const std::vector<std::string>& LaunchedCommands() const;

@@ -1,4 +1,5 @@
 // playtest: runs skyrun headless from a key script and writes chosen frames as PNG.
+#include "BotPlayer.h"
 #include "HeadlessGame.h"
 #include "KeyScript.h"
 
@@ -14,10 +15,11 @@ namespace {
 
 const char* kUsage =
     "usage: playtest --dir DIST [--frames N] [--ms-per-frame M] [--keys FILE] [--start SCREEN]\n"
-    "                [--set FIELD=VALUE]... [--shot FRAME=FILE.png]... [--shots-every K --shot-dir DIR]\n"
+    "                [--set FIELD=VALUE]... [--shot FRAME=FILE.png]... [--shots-every K --shot-dir DIR] [--bot]\n"
     "Runs the game headless in DIST on a virtual clock (from 100000000 ms, M ms a frame, default 17)\n"
     "for N frames (default 600) or until it quits. Frames count from 0; a shot of frame F is the\n"
-    "picture that frame presented. Key file lines: 'FRAME down|up|tap KEY', '#' comments.\n";
+    "picture that frame presented. Key file lines: 'FRAME down|up|tap KEY', '#' comments.\n"
+    "--bot plays the screens that have a bot (keys from --keys still apply on top).\n";
 
 struct Options {
     std::string dir;
@@ -29,6 +31,7 @@ struct Options {
     std::map<int, std::string> shots;
     int shotsEvery = 0;
     std::string shotDir;
+    bool bot = false;
 };
 
 bool ParseNumber(const std::string& text, int& value)
@@ -60,6 +63,10 @@ bool ParseOptions(int argc, char** argv, Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
+        if (option == "--bot") {
+            options.bot = true;
+            continue;
+        }
         if (i + 1 >= argc)
             return false;
         std::string value = argv[++i];
@@ -128,7 +135,10 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    BotPlayer bot;
     for (int frame = 0; frame < options.frames; ++frame) {
+        if (options.bot)
+            bot.BeforeFrame(game);
         if (!game.Step(keys))
             break;
         auto shot = options.shots.find(frame);
