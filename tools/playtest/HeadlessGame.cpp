@@ -95,7 +95,8 @@ std::string HeadlessGame::PlayerLine()
          << " giftQuota=" << player.giftQuota << " health=" << player.health << " level=" << player.level
          << " lives=" << player.lives << " outcome=" << player.outcome
          << " deliveredCount=" << player.deliveredCount << " tourSize=" << player.tourSize
-         << " gameFinished=" << (player.gameFinished ? 1 : 0);
+         << " gameFinished=" << (player.gameFinished ? 1 : 0)
+         << " chosenCityNumber=" << player.chosenCityNumber;
     return line.str();
 }
 
