@@ -307,10 +307,13 @@ bool GlNavigation::RunFrame()
         RunChoice();
     }
 
+    // Asked every frame, busy or not, so a key held through a zoom or a spin is not taken as a new press.
+    const bool left = mKeys.KeyPressed(Vl::kVK_Left);
+    const bool right = !left && mKeys.KeyPressed(Vl::kVK_Right);
     if (mSpinning)
         RunSpin();
     else
-        RunFace();
+        RunFace(left, right);
 
     mKeys.EndFrame();
     return true;
@@ -348,23 +351,21 @@ void GlNavigation::RunChoice()
     gNextScreen = GlCreateScreen("GlMission3");
 }
 
-void GlNavigation::RunFace()
+void GlNavigation::RunFace(bool left, bool right)
 {
     QueueSprite(kGlobeDepth, mGlobe.get(), kGlobeX, kGlobeY, GlCityTour::FaceFrame(mFace));
     if (mActive && !sMotion.moving)
-        ReadFaceKeys();
+        ReadFaceKeys(left, right);
     DrawEntries();
     QueueSprite(kSnowCloudDepth, mSnowCloud.get(), kSnowCloudX, kSnowCloudY,
                 AnimFrameIndex(FrameCount(mSnowCloud), kFlagRate, 0));
 }
 
-void GlNavigation::ReadFaceKeys()
+void GlNavigation::ReadFaceKeys(bool left, bool right)
 {
     const CityEntry* selected = GetSelectedEntry();
     if (selected == nullptr)
         return;
-    const bool left = mKeys.KeyPressed(Vl::kVK_Left);
-    const bool right = !left && mKeys.KeyPressed(Vl::kVK_Right);
     if (!left && !right)
         return;
     const bool spinArrow = left ? GlCityTour::IsGoLeft(*selected) : GlCityTour::IsGoRight(*selected);

@@ -59,9 +59,9 @@ public:
 private:
     void PlayFirstFrameSounds();
     void RunChoice();
-    void RunFace();
+    void RunFace(bool left, bool right);
     void RunSpin();
-    void ReadFaceKeys();
+    void ReadFaceKeys(bool left, bool right);
     void DrawEntries();
     void DrawSelectedArrow(bool goLeft);
     void DrawSelectedPlace(const CityEntry& entry);

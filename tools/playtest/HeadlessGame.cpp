@@ -7,6 +7,7 @@
 
 #include "GlFrameTiming.h"
 #include "GlRandom.h"
+#include "GlNavigation.h"
 #include "GlScreenRegistry.h"
 #include "GlScreenState.h"
 #include "GlSettings.h"
@@ -123,6 +124,7 @@ bool HeadlessGame::Start(GlInterfaceRun* first)
     GlResetScreenState();
     GlResetFrameTiming();
     GlResetRandom();
+    GlNavigation::ForgetCityData();
     ResetSettings();
     VlResetPaths();
     Vl::OpenLogs();
