@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <vector>
 
 namespace mediagen {
@@ -23,7 +22,7 @@ constexpr int kMaskHeight = 180 * kMaskPerDegree;
 struct LonLat {
     double lon, lat;
 };
-using Coast = std::initializer_list<LonLat>;
+using Coast = std::vector<LonLat>;
 
 // Coastlines, coarse but each continent keeps its well-known shape.
 const std::vector<Coast>& Lands()
