@@ -33,7 +33,7 @@ constexpr int kSnowCloudX = 290, kSnowCloudY = 109;
 constexpr int kSnowCloudWidth = 96, kSnowCloudHeight = 64;
 constexpr int kGoLeftX = 141, kGoLeftY = 255;
 constexpr int kGoRightX = 457, kGoRightY = 261;
-constexpr int kArrowWidth = 58, kArrowHeight = 44;
+constexpr int kArrowWidth = 64, kArrowHeight = 48;
 constexpr int kGiftIconWidth = 60, kGiftIconHeight = 42;
 
 // The screen loads its own palette: the game's colours, so its alphabet keeps its look.
@@ -246,11 +246,15 @@ void DrawArrow(cairo_t* cr, bool pointsLeft, double pulse)
         cairo_scale(cr, -1, 1);
     }
     const double cy = kArrowHeight / 2.0;
-    const double grow = 1.0 + 0.12 * pulse;
-    cairo_translate(cr, kArrowWidth / 2.0 + 3 * pulse, cy);
+    const double grow = 1.0 + 0.08 * pulse;
+    cairo_translate(cr, kArrowWidth / 2.0 + 2 * pulse, cy);
     cairo_scale(cr, grow, grow);
-    if (pulse > 0)
-        Halo(cr, 0, 0, 6, 26, GameColour(pal::kGold[14]), 0.5 * pulse);
+    if (pulse > 0) {
+        // A golden glow round the pulsing arrow: solid, since a sprite has no soft edges.
+        PolygonPath(cr, {{-24, -8}, {2, -8}, {2, -18}, {24, 0}, {2, 18}, {2, 8}, {-24, 8}});
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        StrokeRim(cr, pal::kBlack, DeviceToUser(cr, 6 + 5 * pulse), pal::kGold[13], DeviceToUser(cr, 3.5 + 5 * pulse));
+    }
     PolygonPath(cr, {{-24, -8}, {2, -8}, {2, -18}, {24, 0}, {2, 18}, {2, 8}, {-24, 8}});
     FillBlendDown(cr, -18, 18, {{0.0, pal::kRed[13]}, {0.5, pulse > 0 ? pal::kRed[12] : pal::kRed[9]}, {1.0, pal::kRed[4]}});
     cairo_set_source_rgb(cr, 0, 0, 0);
