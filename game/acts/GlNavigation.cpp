@@ -15,7 +15,6 @@
 #include "AzDrawBobSpriteCommand.h"
 #include "AzDrawQueue.h"
 #include "AzLoaders.h"
-#include "AzTextFiles.h"
 #include "VlChannelPack.h"
 #include "VlFile.h"
 #include "VlKeys.h"
@@ -27,7 +26,6 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -144,7 +142,9 @@ GlNavigation::GlNavigation() = default;
 
 GlNavigation::~GlNavigation()
 {
-    AttachPictures(false);
+    // A globe that was made but never loaded leaves the entries to the one that was.
+    if (mPicturesAttached)
+        AttachPictures(false);
     ReleaseSound(mSpaceSound);
     ReleaseSound(mNorthPoleVoice);
     ReleaseSound(mWelcomeVoice);
@@ -227,6 +227,7 @@ void GlNavigation::LoadPictures()
 // The pictures belong to this screen: entries point at them only while it lives.
 void GlNavigation::AttachPictures(bool attach)
 {
+    mPicturesAttached = attach;
     PlayerRecord& player = CurrentPlayer();
     auto pictureOf = [&](const CityEntry& entry) -> AzBobSprite* {
         if (!attach)

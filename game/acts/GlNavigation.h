@@ -96,6 +96,7 @@ private:
     Vl::Sound* mSpinSound = nullptr;
     GlKeyPress mKeys;
     bool mFirstFrameDone = false;
+    bool mPicturesAttached = false;
     int32_t mFace = 1;
     int32_t mSelection = 0;
     bool mActive = true;

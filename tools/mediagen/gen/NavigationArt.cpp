@@ -88,6 +88,8 @@ void WriteBackground(const OutputTree& out)
         const double x = panel.ringX - 8, y = panel.ringY - 8, size = kCornerRingSize + 16;
         RoundedRect(cr, x, y, size, size, 14);
         FillOutlined(cr, pal::kNightSky[5], pal::kBlack, 3);
+        // A faint snowflake, so a panel waiting for a picture is not just a hole.
+        DrawSnowflake(cr, x + size / 2, y + size / 2, 30, 0, pal::kNightSky[9]);
         RoundedRect(cr, x + 3, y + 3, size - 6, size - 6, 11);
         StrokeRim(cr, pal::kGold[6], 5, pal::kGold[12], 2);
         for (int corner = 0; corner < 4; ++corner)
