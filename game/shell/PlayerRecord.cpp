@@ -18,7 +18,7 @@ int32_t TourSizeForLevel(int32_t level)
     case 2: return 6;
     case 3: return 9;
     case 4: return 12;
-    default: return level >= 5 ? 15 : 4;
+    default: return 15; // 5 and above, and any other value
     }
 }
 

@@ -1,6 +1,8 @@
 // The bots by screen class: each screen the runner can play adds its line here.
 #include "ScreenBot.h"
 
+#include "NavigationBot.h"
+
 #include <functional>
 #include <map>
 
@@ -15,6 +17,7 @@ std::unique_ptr<ScreenBot> Make()
 const std::map<std::string, std::function<std::unique_ptr<ScreenBot>()>>& Bots()
 {
     static const std::map<std::string, std::function<std::unique_ptr<ScreenBot>()>> bots = {
+        {"GlNavigation", Make<NavigationBot>},
     };
     return bots;
 }

@@ -7,6 +7,7 @@
 
 #include "GlFrameTiming.h"
 #include "GlRandom.h"
+#include "GlNavigation.h"
 #include "GlScreenRegistry.h"
 #include "GlScreenState.h"
 #include "GlSettings.h"
@@ -95,7 +96,8 @@ std::string HeadlessGame::PlayerLine()
          << " giftQuota=" << player.giftQuota << " health=" << player.health << " level=" << player.level
          << " lives=" << player.lives << " outcome=" << player.outcome
          << " deliveredCount=" << player.deliveredCount << " tourSize=" << player.tourSize
-         << " gameFinished=" << (player.gameFinished ? 1 : 0);
+         << " gameFinished=" << (player.gameFinished ? 1 : 0)
+         << " chosenCityNumber=" << player.chosenCityNumber;
     return line.str();
 }
 
@@ -122,6 +124,7 @@ bool HeadlessGame::Start(GlInterfaceRun* first)
     GlResetScreenState();
     GlResetFrameTiming();
     GlResetRandom();
+    GlNavigation::ForgetCityData();
     ResetSettings();
     VlResetPaths();
     Vl::OpenLogs();
