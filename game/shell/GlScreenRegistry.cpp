@@ -10,6 +10,7 @@
 #include "GlSplash1.h"
 #include "GlSplash2.h"
 #include "GlTotals.h"
+#include "GlToyCatcher.h"
 
 #include <typeindex>
 #include <typeinfo>
@@ -40,6 +41,7 @@ const std::vector<ScreenClass>& ScreenClasses()
         Entry<GlMission2>("GlMission2"),
         Entry<GlMission3>("GlMission3"),
         Entry<GlTotals>("GlTotals"),
+        Entry<GlToyCatcher>("GlToyCatcher"),
     };
     return classes;
 }
