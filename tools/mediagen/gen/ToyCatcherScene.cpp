@@ -143,7 +143,8 @@ Canvas DrawYard()
     Canvas canvas(kScreenWidth, kScreenHeight);
     cairo_t* cr = canvas.Cr();
     DrawNightSky(cr, kScreenWidth, kYardTop + 10, kYardTop, 70, 71);
-    DrawMoon(cr, 590, 40, 20, true);
+    // The moon sits between the dormers, clear of the counters in the corners.
+    DrawMoon(cr, 322, 26, 15, true);
     // Pines on the far side of the yard.
     for (double x : {20.0, 112.0, 530.0, 612.0})
         DrawPineTree(cr, {x, kYardTop + 4, 0.9, false}, {110, true, x > 500, 0});
