@@ -14,10 +14,23 @@
 #include "AzDrawQueue.h"
 #include "lrDisplay.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 constexpr float kDepth = 500.0f;
 constexpr int32_t kBlownBoxSize = 40;
+
+// A step at a rate that may be negative: a blown snowball rises at a negative fall speed.
+// The frame helper answers nothing for rates below 1, so the sign is taken off and put back.
+float SignedStep(float rate)
+{
+    const int64_t whole = static_cast<int64_t>(rate);
+    if (whole < 0)
+        return -FrameStepClamped(static_cast<int32_t>(std::min<int64_t>(-whole, INT32_MAX)));
+    return FrameStepClamped(static_cast<int32_t>(std::min<int64_t>(whole, INT32_MAX)));
+}
 
 } // namespace
 
@@ -30,10 +43,10 @@ GlTCSnowball::GlTCSnowball(GlToyCatcher* screen, float x, float y, float fallSpe
 bool GlTCSnowball::Update()
 {
     if (mHorizontalSpeed != 0.0f)
-        mX += FrameStepClamped(static_cast<int32_t>(mHorizontalSpeed));
+        mX += SignedStep(mHorizontalSpeed);
     if (mFallSpeed != 0.0f)
-        mY += FrameStepClamped(static_cast<int32_t>(mFallSpeed));
-    mFallSpeed += FrameStepClamped(static_cast<int32_t>(mFallAcceleration));
+        mY += SignedStep(mFallSpeed);
+    mFallSpeed += SignedStep(mFallAcceleration);
     if (mFallSpeed > kMaxFallSpeed)
         mFallSpeed = kMaxFallSpeed;
 
