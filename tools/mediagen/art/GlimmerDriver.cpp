@@ -100,9 +100,9 @@ void DrawGlimmerDriver(cairo_t* cr, const Placement& placement, const DriverLook
     // Body: a tan chest leaning into the ride, seat below.
     cairo_save(cr);
     cairo_translate(cr, 0, -look.bob * 0.3);
-    SmoothPath(cr, {{-16, 12}, {-6, 8}, {6, 16}, {10, 38}, {2, 52}, {-18, 54}, {-26, 40}, {-24, 22}});
+    SmoothPath(cr, {{-16, 12}, {-6, 8}, {6, 16}, {10, 40}, {4, 62}, {-20, 64}, {-28, 44}, {-24, 22}});
     FillOutlined(cr, kFur, kInk);
-    SmoothPath(cr, {{2, 20}, {7, 34}, {2, 48}, {-4, 44}, {-2, 30}});
+    SmoothPath(cr, {{2, 20}, {7, 36}, {2, 54}, {-4, 48}, {-2, 30}});
     FillOnly(cr, kCream);
     // Scarf: its tails stream back in the wind.
     ScarfTail(cr, {-8, 16}, M_PI + 0.15, 24, 6.5, 0.35, look.phase);

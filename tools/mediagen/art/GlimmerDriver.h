@@ -25,7 +25,7 @@ struct DriverLook {
 };
 
 // Faces right. Anchor: the middle of his head (radius about 15 at scale 1, the muzzle
-// reaches 28 ahead of it). His body goes down about 50 to the seat and his foreleg
+// reaches 28 ahead of it). His body goes down about 64 to the seat and his foreleg
 // reaches 36 ahead and 40 down, to the handlebar.
 void DrawGlimmerDriver(cairo_t* cr, const Placement& placement, const DriverLook& look);
 

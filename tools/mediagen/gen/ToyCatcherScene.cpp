@@ -119,23 +119,84 @@ void DrawBeltHousing(cairo_t* cr, double x, double width, const Perch& perch)
     DrawSnowDrift(cr, perch.x + 25, perch.y + 56, width / 2 + 4, 10);
 }
 
+void DrawCandyFence(cairo_t* cr, double top, double bottom)
+{
+    // Two white rails with red-and-white striped posts: the yard's back edge.
+    for (double y : {top + 8, top + 18}) {
+        cairo_rectangle(cr, 0, y, kScreenWidth, 4);
+        FillOutlined(cr, pal::kSnow[13], pal::kSnow[3], 1.2);
+    }
+    for (double x = 12; x < kScreenWidth; x += 48) {
+        cairo_rectangle(cr, x, top, 7, bottom - top);
+        FillOutlined(cr, pal::kWhite, pal::kRed[2], 1.4);
+        cairo_save(cr);
+        cairo_rectangle(cr, x, top, 7, bottom - top);
+        cairo_clip(cr);
+        for (double y = top - 6; y < bottom; y += 8) {
+            cairo_move_to(cr, x - 1, y);
+            cairo_line_to(cr, x + 8, y + 5);
+        }
+        StrokeOnly(cr, pal::kRed[8], 3);
+        cairo_restore(cr);
+        EllipsePath(cr, x + 3.5, top, 5, 2.5);
+        FillOutlined(cr, pal::kSnow[15], pal::kSnow[5], 1.0);
+    }
+}
+
+void DrawLamp(cairo_t* cr, double x, double groundY)
+{
+    Halo(cr, x, groundY - 78, 4, 30, GameColour(pal::kGold[14]), 0.55);
+    cairo_rectangle(cr, x - 2.5, groundY - 74, 5, 74);
+    FillOutlined(cr, pal::kGreen[2], pal::kBlack, 1.5);
+    PolygonPath(cr, {{x - 8, groundY - 74}, {x + 8, groundY - 74}, {x + 6, groundY - 86}, {x - 6, groundY - 86}});
+    FillOutlined(cr, pal::kGold[13], pal::kBlack, 1.5);
+    PolygonPath(cr, {{x - 9, groundY - 86}, {x + 9, groundY - 86}, {x, groundY - 94}});
+    FillOutlined(cr, pal::kGreen[3], pal::kBlack, 1.5);
+    EllipsePath(cr, x, groundY - 93, 6, 2.5);
+    FillOutlined(cr, pal::kSnow[15], pal::kSnow[5], 1.0);
+    EllipsePath(cr, x, groundY, 10, 3);
+    FillOutlined(cr, pal::kSnow[12], pal::kSnow[5], 1.0);
+}
+
+// Hoof prints and the track of a sled: somebody has been busy in the yard.
+void DrawTracks(cairo_t* cr)
+{
+    for (double y0 : {452.0, 462.0}) {
+        cairo_move_to(cr, -10, y0);
+        cairo_curve_to(cr, 200, y0 - 30, 420, y0 + 14, 650, y0 - 18);
+        StrokeOnly(cr, pal::kSnow[9], 3);
+    }
+    for (int i = 0; i < 9; ++i) {
+        const double x = 60 + i * 30, y = 392 + 6 * std::sin(i * 0.9) + (i % 2) * 6;
+        EllipsePath(cr, x, y, 3.2, 2.2, 0.3);
+        FillOnly(cr, pal::kSnow[8]);
+        EllipsePath(cr, x + 5, y + 1, 3.2, 2.2, 0.3);
+        FillOnly(cr, pal::kSnow[8]);
+    }
+}
+
 void DrawYardGround(cairo_t* cr)
 {
     cairo_rectangle(cr, 0, kYardTop, kScreenWidth, kScreenHeight - kYardTop);
-    FillBlendDown(cr, kYardTop, kScreenHeight, {{0, pal::kSnow[7]}, {0.35, pal::kSnow[11]}, {1, pal::kSnow[14]}});
-    // Tracks and drifts on the floor of the yard.
-    const double hills[] = {318, 310, 322, 314, 308, 320, 312, 316};
-    DrawSnowHills(cr, kScreenWidth, 360, hills, 8, pal::kSnow[9]);
-    cairo_rectangle(cr, 0, 360, kScreenWidth, kScreenHeight - 360);
-    FillBlendDown(cr, 360, kScreenHeight, {{0, pal::kSnow[10]}, {1, pal::kSnow[14]}});
-    for (double y : {400.0, 446.0}) {
+    FillBlendDown(cr, kYardTop, kScreenHeight, {{0, pal::kSnow[6]}, {0.35, pal::kSnow[10]}, {1, pal::kSnow[13]}});
+    DrawCandyFence(cr, kYardTop + 2, kYardTop + 34);
+    // Drifts along the fence and a soft slope down into the yard.
+    const double hills[] = {338, 332, 342, 334, 330, 340, 334, 336};
+    DrawSnowHills(cr, kScreenWidth, 372, hills, 8, pal::kSnow[9]);
+    cairo_rectangle(cr, 0, 372, kScreenWidth, kScreenHeight - 372);
+    FillBlendDown(cr, 372, kScreenHeight, {{0, pal::kSnow[11]}, {1, pal::kSnow[14]}});
+    for (double y : {410.0, 448.0}) {
         cairo_move_to(cr, 0, y);
         for (double x = 0; x <= kScreenWidth; x += 40)
             cairo_line_to(cr, x, y + 2 * std::sin(x / 37.0));
-        StrokeOnly(cr, pal::kSnow[8], 2);
+        StrokeOnly(cr, pal::kSnow[9], 1.5);
     }
-    DrawSnowDrift(cr, 20, 372, 40, 14);
-    DrawSnowDrift(cr, 620, 376, 46, 16);
+    DrawTracks(cr);
+    DrawLamp(cr, 150, 352);
+    DrawLamp(cr, 490, 352);
+    DrawSnowDrift(cr, 20, 380, 40, 14);
+    DrawSnowDrift(cr, 620, 384, 46, 16);
+    DrawSnowDrift(cr, 320, 356, 60, 8);
 }
 
 Canvas DrawYard()

@@ -166,6 +166,11 @@ void DrawTrunk(cairo_t* cr, int frame)
     const bool lidInFront = angle > 2.0;
     if (!lidInFront)
         DrawLid(cr, angle);
+    // The rack it rides on: a platform over the back of the hull, braced down to it.
+    Limb(cr, {{-14, 8}, {-4, 16}}, 2.4, pal::kGrey[6], kInk);
+    Limb(cr, {{14, 8}, {8, 16}}, 2.4, pal::kGrey[6], kInk);
+    cairo_rectangle(cr, -21, 6, 42, 4);
+    FillOutlined(cr, pal::kGrey[8], kInk, 1.5);
     // Back wall (inside), then the front wall with gold bands.
     PolygonPath(cr, {{-18, -26}, {18, -26}, {16, -30}, {-16, -30}});
     FillOutlined(cr, pal::kFur[1], kInk, 1.6);
@@ -173,8 +178,8 @@ void DrawTrunk(cairo_t* cr, int frame)
         // The caught gift still shows in the opening.
         DrawGift(cr, {0, -22, 0.5, false}, {GiftWrap::RedGold, GiftPattern::Dots, 32, 22, 0.1});
     }
-    PolygonPath(cr, {{-19, -26}, {19, -26}, {17, 4}, {-17, 4}});
-    FillBlendDown(cr, -26, 4, {{0, pal::kRed[9]}, {1, pal::kRed[4]}});
+    PolygonPath(cr, {{-19, -26}, {19, -26}, {17, 6}, {-17, 6}});
+    FillBlendDown(cr, -26, 6, {{0, pal::kRed[9]}, {1, pal::kRed[4]}});
     StrokeOnly(cr, kInk, 2);
     for (double y : {-18.0, -6.0}) {
         cairo_move_to(cr, -18, y);
