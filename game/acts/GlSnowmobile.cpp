@@ -286,7 +286,7 @@ void GlSnowmobile::Draw(bool moving)
     const int32_t x = static_cast<int32_t>(mX);
     if (mBees) {
         AzBobSprite* bees = mScreen->Sprite(GlToyCatcher::kBees);
-        const int32_t beesX = mFacingRight ? x + 16 : x - 6;
+        const int32_t beesX = static_cast<int32_t>(mFacingRight ? mX + 16.0f : mX - 6.0f);
         gDrawQueue.push(new AzDrawBobSpriteCommand(
             kBeesDepth, bees, beesX, kBeesY, bees == nullptr ? 0 : AnimFrameIndex(bees->GetFrameCount(), 12, 0)));
     }

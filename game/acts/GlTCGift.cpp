@@ -200,9 +200,10 @@ bool GlTCGift::Fall()
         DrawBees();
     gDrawQueue.push(new AzDrawBobSpriteCommand(kFallingDepth, mSprite, static_cast<int32_t>(mX),
                                                static_cast<int32_t>(mY), FallingFrame()));
-    mBox = BoxAt(mX, mY);
+    // The marker shows the box where the last frame left it; it moves just after.
     if (Settings().ShowCollisionRects)
         DrawCollisionRect(mBox);
+    mBox = BoxAt(mX, mY);
 
     GlSnowmobile* snowmobile = mScreen->Snowmobile();
     // The trunk is tested first: an item touching both is caught.

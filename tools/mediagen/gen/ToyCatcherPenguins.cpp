@@ -166,7 +166,7 @@ void DrawDriver(cairo_t* cr, int frame)
     const double bob = frame < 3 ? frame * 1.0 : 0;
     const double lean = frame == 4 ? -0.15 : frame == 5 ? 0.15 : frame == 6 ? 0.08 * (frame % 2) : 0;
     cairo_save(cr);
-    cairo_translate(cr, 20, 52 + bob);
+    cairo_translate(cr, 20, 42 + bob);
     cairo_rotate(cr, lean);
     DrawPenguin(cr, {0, 0, 0.8, false}, {frame == 8 ? PenguinPose::Throw : PenguinPose::Stand, frame == 8 ? 0.2 : 0});
     cairo_restore(cr);
