@@ -283,7 +283,6 @@ int32_t GlSnowmobile::HeadFrame(bool moving) const
 void GlSnowmobile::Draw(bool moving)
 {
     SpriteSet& sprites = mSets[mFacingRight ? 0 : 1];
-    const int32_t x = static_cast<int32_t>(mX);
     if (mBees) {
         AzBobSprite* bees = mScreen->Sprite(GlToyCatcher::kBees);
         const int32_t beesX = static_cast<int32_t>(mFacingRight ? mX + 16.0f : mX - 6.0f);
