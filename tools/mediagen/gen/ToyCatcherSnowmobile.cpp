@@ -141,10 +141,10 @@ void DrawSnowSpray(cairo_t* cr, int frame)
 // ---- trunk ----------------------------------------------------------------------------------
 
 // The crate behind the seat: its open top spans x -18..18 at y -26. The lid hangs down its
-// back while it waits; after a catch it swings up and over, shuts on the gift, sparkles,
-// and swings open again. Lid angles: 0 hangs straight down the back, pi stands up,
+// back while it waits; after a catch it flips up, shuts on the gift, sparkles, and flips
+// open again. Lid angles: 0 hangs straight down the back, pi stands straight up,
 // 3 pi / 2 lies shut on top.
-const double kLidAngles[6] = {0.0, 1.5, 2.5, 1.5 * M_PI, 1.5 * M_PI, 0.8};
+const double kLidAngles[6] = {0.0, M_PI - 0.05, M_PI + 0.55, 1.5 * M_PI, 1.5 * M_PI, M_PI + 0.2};
 
 void DrawLid(cairo_t* cr, double angle)
 {
@@ -172,8 +172,8 @@ void DrawTrunk(cairo_t* cr, int frame)
     cairo_rectangle(cr, -21, 6, 42, 4);
     FillOutlined(cr, pal::kGrey[8], kInk, 1.5);
     // Back wall (inside), then the front wall with gold bands.
-    PolygonPath(cr, {{-18, -26}, {18, -26}, {16, -30}, {-16, -30}});
-    FillOutlined(cr, pal::kFur[1], kInk, 1.6);
+    PolygonPath(cr, {{-18, -26}, {18, -26}, {15, -31}, {-15, -31}});
+    FillOutlined(cr, pal::kFur[0], kInk, 1.6);
     if (frame >= 1 && frame <= 2) {
         // The caught gift still shows in the opening.
         DrawGift(cr, {0, -22, 0.5, false}, {GiftWrap::RedGold, GiftPattern::Dots, 32, 22, 0.1});
