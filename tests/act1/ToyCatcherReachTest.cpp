@@ -9,7 +9,8 @@ protected:
     // Puts the snowmobile where the middle of the chosen box lies on screen x `middle`.
     void PlaceBoxOver(GlSnowmobile& snowmobile, bool trunk, bool facingRight, float middle)
     {
-        AzNullRect layout = trunk ? GlSnowmobile::TrunkBoxLayout(facingRight) : GlSnowmobile::HeadBoxLayout(facingRight);
+        AzNullRect layout =
+            trunk ? GlSnowmobile::TrunkBoxLayout(facingRight) : GlSnowmobile::HeadBoxLayout(facingRight);
         GlSnowmobile::Offset part =
             GlSnowmobile::PartOffset(trunk ? GlSnowmobile::kTrunk : GlSnowmobile::kHead, facingRight);
         const float fromBody = static_cast<float>(2 * part.x + layout.GetX()) + layout.GetWidth() / 2.0f;

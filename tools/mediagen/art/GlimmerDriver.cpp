@@ -133,7 +133,8 @@ void DrawGlimmerDriver(cairo_t* cr, const Placement& placement, const DriverLook
     EllipsePath(cr, 8, 7, 3.6, 2.2);
     FillOnly(cr, pal::kPink[6]);
     DrawEyes(cr, look.eyes, look.phase);
-    Mouth(cr, 18.5, 10.5, 8.5, look.eyes == DriverEyes::Open || look.eyes == DriverEyes::Blink ? Mood::Happy : Mood::Sad);
+    const bool happy = look.eyes == DriverEyes::Open || look.eyes == DriverEyes::Blink;
+    Mouth(cr, 18.5, 10.5, 8.5, happy ? Mood::Happy : Mood::Sad);
     Nose(cr, 27, 3, 5.2, false);
     Antler(cr, {-2, -13}, -1, 0.8, kAntler);
     DrawSnowHeap(cr, look.snow);

@@ -102,7 +102,8 @@ void WriteBees(const OutputTree& out)
         const double t = double(i) / kFrames;
         Canvas canvas(48, 40);
         cairo_t* cr = canvas.Cr();
-        const double loops[][4] = {{24, 14, 16, 7}, {20, 22, 12, 10}, {28, 18, 18, 12}, {22, 10, 9, 6}, {30, 26, 13, 8}};
+        const double loops[][4] = {
+            {24, 14, 16, 7}, {20, 22, 12, 10}, {28, 18, 18, 12}, {22, 10, 9, 6}, {30, 26, 13, 8}};
         int n = 0;
         for (const auto& loop : loops) {
             const double a = 2 * M_PI * (t + n * 0.23) * (n % 2 == 0 ? 1 : -1);

@@ -1,4 +1,5 @@
-// Group "act1-scene": the toy catcher's workshop yard (tiles and layout), its two conveyor belts and its display pictures.
+// Group "act1-scene": the toy catcher's workshop yard (tiles and layout), its two conveyor belts
+// and its display pictures.
 #include "MediaGenerator.h"
 #include "art/ArtPen.h"
 #include "art/FrontCoin.h"
