@@ -140,6 +140,8 @@ TEST_F(ToyCatcherReachTest, BlownSnowballsReachTheHeadAtEachStop)
         for (int frame = 0; frame < 3000 && Contains(blower); ++frame) {
             const bool wasShooting = blower->Shooting();
             Step();
+            if (!Contains(blower))
+                break;
             if (!wasShooting && blower->Shooting()) {
                 stops.push_back(blower->X());
                 // Stand with the head under where this stop's snowball comes down.
