@@ -11,6 +11,7 @@
 #include "GlSplash1.h"
 #include "GlSplash2.h"
 #include "GlTotals.h"
+#include "GlToyCatcher.h"
 
 #include <typeindex>
 #include <typeinfo>
@@ -42,6 +43,7 @@ const std::vector<ScreenClass>& ScreenClasses()
         Entry<GlMission3>("GlMission3"),
         Entry<GlTotals>("GlTotals"),
         Entry<GlNavigation>("GlNavigation"),
+        Entry<GlToyCatcher>("GlToyCatcher"),
     };
     return classes;
 }

@@ -1,5 +1,6 @@
 // The bots by screen class: each screen the runner can play adds its line here.
 #include "ScreenBot.h"
+#include "ToyCatcherBot.h"
 
 #include "NavigationBot.h"
 
@@ -18,6 +19,7 @@ const std::map<std::string, std::function<std::unique_ptr<ScreenBot>()>>& Bots()
 {
     static const std::map<std::string, std::function<std::unique_ptr<ScreenBot>()>> bots = {
         {"GlNavigation", Make<NavigationBot>},
+        {"GlToyCatcher", Make<ToyCatcherBot>},
     };
     return bots;
 }
