@@ -41,7 +41,8 @@ int32_t AdvanceInterval(StepState& state, int32_t maximumInterval)
 float FrameStep(int32_t rate, bool clamp)
 {
     int32_t interval = AdvanceInterval(gFrameStepState, 0);
-    if (interval <= 0 || rate <= 0)
+    // A negative rate is a movement the other way (a snowball blown upward); only 0 means none.
+    if (interval <= 0 || rate == 0)
         return 0.0f;
     float step = static_cast<float>(interval) / (1000.0f / static_cast<float>(rate));
     if (clamp && step > 1.0f)
@@ -52,7 +53,8 @@ float FrameStep(int32_t rate, bool clamp)
 float FrameStepClamped(int32_t rate)
 {
     int32_t interval = AdvanceInterval(gFrameStepClampedState, 100);
-    if (interval <= 0 || rate <= 0)
+    // A negative rate is a movement the other way (a snowball blown upward); only 0 means none.
+    if (interval <= 0 || rate == 0)
         return 0.0f;
     return static_cast<float>(interval) / (1000.0f / static_cast<float>(rate));
 }

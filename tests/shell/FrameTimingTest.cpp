@@ -58,6 +58,9 @@ TEST_F(FrameTimingTest, StepsFollowTheLastTwoPresents)
     EXPECT_FLOAT_EQ(FrameStep(1000, false), 20.0f);
     EXPECT_FLOAT_EQ(FrameStep(1000, false), 20.0f);
     EXPECT_FLOAT_EQ(FrameStepClamped(1000), 20.0f);
+    EXPECT_FLOAT_EQ(FrameStepClamped(-200), -4.0f) << "a negative rate moves the other way";
+    EXPECT_FLOAT_EQ(FrameStep(-1000, true), -20.0f) << "the clamp only caps steps above 1.0";
+    EXPECT_FLOAT_EQ(FrameStep(0, false), 0.0f);
 }
 
 TEST_F(FrameTimingTest, AClockGoingBackwardsStepsNothing)
