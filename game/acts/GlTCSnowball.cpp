@@ -22,14 +22,12 @@ namespace {
 constexpr float kDepth = 500.0f;
 constexpr int32_t kBlownBoxSize = 40;
 
-// A step at a rate that may be negative: a blown snowball rises at a negative fall speed.
-// The frame helper answers nothing for rates below 1, so the sign is taken off and put back.
+// A step at a rate that may be negative (a blown snowball rises at a negative fall speed);
+// the speed is a float that keeps growing while it falls, so it is held inside int32 first.
 float SignedStep(float rate)
 {
-    const int64_t whole = static_cast<int64_t>(rate);
-    if (whole < 0)
-        return -FrameStepClamped(static_cast<int32_t>(std::min<int64_t>(-whole, INT32_MAX)));
-    return FrameStepClamped(static_cast<int32_t>(std::min<int64_t>(whole, INT32_MAX)));
+    const float limit = 2.0e9f;
+    return FrameStepClamped(static_cast<int32_t>(std::clamp(rate, -limit, limit)));
 }
 
 } // namespace
