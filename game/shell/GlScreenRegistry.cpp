@@ -7,6 +7,7 @@
 #include "GlMission1.h"
 #include "GlMission2.h"
 #include "GlMission3.h"
+#include "GlSkyRun.h"
 #include "GlSplash1.h"
 #include "GlSplash2.h"
 #include "GlTotals.h"
@@ -40,6 +41,7 @@ const std::vector<ScreenClass>& ScreenClasses()
         Entry<GlMission2>("GlMission2"),
         Entry<GlMission3>("GlMission3"),
         Entry<GlTotals>("GlTotals"),
+        Entry<GlSkyRun>("GlSkyRun"),
     };
     return classes;
 }
