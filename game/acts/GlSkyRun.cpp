@@ -86,7 +86,13 @@ int32_t ClampRow(int64_t x)
 
 } // namespace
 
-GlSkyRun::GlSkyRun() = default;
+GlSkyRun::GlSkyRun()
+{
+    // Empty slots only: MakeCity may run before Load (tools build a city on its own).
+    mBuildingCache.resize(GlCityFile::kBuildingCacheSize);
+    mTowerCache.resize(GlCityFile::kTowerCacheSize);
+    mHouseCache.resize(GlCityFile::kHouseCacheSize);
+}
 
 GlSkyRun::~GlSkyRun()
 {
@@ -258,13 +264,14 @@ void GlSkyRun::MakeCity(int32_t cityNumber)
     azLog() << "GlSkyRun::MakeCity - # of Buildings: " << mFar.size() << "\n" << std::flush;
     azLog() << "GlSkyRun::MakeCity - # of Buildings Near: " << mNear.size() << "\n" << std::flush;
 
-    PlaceHouse(houseType);
+    // Without "near" the far row's own length is the row position, not the far width.
+    PlaceHouse(houseType, nearRow ? mFarWidth : mNearWidth);
 
     ReleaseSound(mKidSound);
     Vlu::SoundCreateAndLoad(&mKidSound, "waves\\act2\\kid_" + std::to_string(cityNumber) + ".wav");
 }
 
-void GlSkyRun::PlaceHouse(int32_t houseType)
+void GlSkyRun::PlaceHouse(int32_t houseType, int32_t farRowLength)
 {
     const size_t slot = static_cast<size_t>(GlRandomMod(10) + 10);
     AzBobSprite* house = CachedHouse(houseType);
@@ -278,7 +285,7 @@ void GlSkyRun::PlaceHouse(int32_t houseType)
         azLog() << "GlSkyRun::MakeCity - only " << mFar.size()
                 << " far buildings; the house stands at the end of the row.\n"
                 << std::flush;
-        houseX = mFar.empty() ? 0 : mFarWidth;
+        houseX = mFar.empty() ? 0 : farRowLength;
     }
     mHouses.push_back(house);
     mHouseX.push_back(houseX);

@@ -99,7 +99,7 @@ private:
     void LoadBuilding(const std::string& prefix, int32_t index, std::vector<std::unique_ptr<AzBlitterObject>>& cache);
     AzBlitterObject* CachedBuilding(bool tower, int32_t index);
     AzBobSprite* CachedHouse(int32_t type);
-    void PlaceHouse(int32_t houseType);
+    void PlaceHouse(int32_t houseType, int32_t farRowLength);
     void DrawCity();
     void DrawDisplay();
 

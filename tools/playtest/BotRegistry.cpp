@@ -1,5 +1,6 @@
 // The bots by screen class: each screen the runner can play adds its line here.
 #include "ScreenBot.h"
+#include "SkyRunBot.h"
 
 #include <functional>
 #include <map>
@@ -15,6 +16,7 @@ std::unique_ptr<ScreenBot> Make()
 const std::map<std::string, std::function<std::unique_ptr<ScreenBot>()>>& Bots()
 {
     static const std::map<std::string, std::function<std::unique_ptr<ScreenBot>()>> bots = {
+        {"GlSkyRun", Make<SkyRunBot>},
     };
     return bots;
 }
