@@ -21,7 +21,7 @@ constexpr float kBoxTop = -12.0f;
 constexpr float kBoxHeight = 37.0f;
 constexpr float kBoxWidth = 138.0f;
 // How far ahead a snowball or a zap is worth dodging, in pixels.
-constexpr float kBulletLookAhead = 260.0f;
+constexpr float kBulletLookAhead = 140.0f;
 constexpr float kCloudMargin = 24.0f;
 constexpr float kSecondsPerFrame = 0.017f;
 
@@ -46,7 +46,8 @@ void SkyRunBot::Release()
 }
 
 bool SkyRunBot::DropWouldLand(float x, float y, int houseX, int houseY, int houseWidth, int houseHeight,
-                              float citySpeed, float giftAcceleration, float secondsPerFrame)
+                              float citySpeed, float giftAcceleration, float secondsPerFrame,
+                              const std::vector<CloudBody>& clouds)
 {
     float gx = x, gy = y, fall = 0.0f, hx = static_cast<float>(houseX);
     for (int frame = 0; frame < 400 && gy <= 480.0f; ++frame) {
@@ -54,6 +55,13 @@ bool SkyRunBot::DropWouldLand(float x, float y, int houseX, int houseY, int hous
         gy += std::trunc(fall) * secondsPerFrame;
         fall = std::min(fall + giftAcceleration * secondsPerFrame, 200.0f);
         hx -= citySpeed * secondsPerFrame;
+        // A storm cloud in the way would swallow the gift.
+        for (const CloudBody& cloud : clouds) {
+            const float cx = cloud.x + cloud.speed * secondsPerFrame * static_cast<float>(frame + 1);
+            if (Overlap(gx - 6.0f, gx + 26.0f, cx, cx + cloud.width) &&
+                Overlap(gy - 6.0f, gy + 26.0f, cloud.y, cloud.y + cloud.height))
+                return false;
+        }
         // Aim for the middle of the house, so a frame's difference never misses it.
         const float margin = static_cast<float>(houseWidth) * 0.25f;
         if (gy + 20.0f > static_cast<float>(houseY) + 24.0f && gy < static_cast<float>(houseY + houseHeight))
@@ -72,22 +80,30 @@ void SkyRunBot::Drive(GlInterfaceRun& screen, HeadlessGame& game)
         return;
     }
     const float sx = sleigh->X(), sy = sleigh->Y();
-    float targetX = kCruiseX, targetY = kCruiseY;
+    int hx = 0, hy = 0, hw = 0, hh = 0;
+    const bool houseNear = ride->HouseRect(hx, hy, hw, hh) && hx < 760 && hx + hw > 0;
+    float targetX = kCruiseX, targetY = houseNear ? kApproachY : kCruiseY;
 
-    // Dodge: a snowball heading for the sleigh's band, or a storm cloud close by.
+    // Dodge a snowball about to reach the sleigh's band; keep out of storm clouds' reach
+    // unless the house is near, when a delivery is worth a zap.
     bool dodging = false;
     float threatY = 0.0f;
+    std::vector<CloudBody> clouds;
     for (GlGameObject* actor : ride->Actors().Actors()) {
         if (auto* bullet = dynamic_cast<GlSRBullet*>(actor)) {
             const float by = bullet->Y() + 9.0f;
             if (!bullet->IsHit() && bullet->X() > sx - 10.0f && bullet->X() < sx + kBoxWidth + kBulletLookAhead &&
-                Overlap(by - 12.0f, by + 26.0f, sy + kBoxTop, sy + kBoxTop + kBoxHeight)) {
+                Overlap(by - 8.0f, by + 22.0f, sy + kBoxTop, sy + kBoxTop + kBoxHeight)) {
                 dodging = true;
                 threatY = by + 7.0f;
             }
         } else if (auto* cloud = dynamic_cast<GlSRStormcloud*>(actor)) {
+            clouds.push_back({cloud->X(), cloud->Y(), static_cast<float>(cloud->BodyBox().GetWidth()),
+                              static_cast<float>(cloud->BodyBox().GetHeight()),
+                              -static_cast<float>(Settings().StormCloudSpeed)});
             const float zx = cloud->X() - 18.0f, zy = cloud->Y() - 24.0f;
-            if (Overlap(zx - kCloudMargin, zx + 116.0f + kCloudMargin, sx, sx + kBoxWidth + 60.0f) &&
+            if (!houseNear && !dodging &&
+                Overlap(zx - kCloudMargin, zx + 116.0f + kCloudMargin, sx, sx + kBoxWidth) &&
                 Overlap(zy - kCloudMargin, zy + 98.0f + kCloudMargin, sy + kBoxTop, sy + kBoxTop + kBoxHeight)) {
                 dodging = true;
                 threatY = zy + 49.0f;
@@ -96,23 +112,16 @@ void SkyRunBot::Drive(GlInterfaceRun& screen, HeadlessGame& game)
     }
     if (dodging) {
         // Away from the threat, toward the side with more room.
-        const float up = threatY - 120.0f, down = threatY + 120.0f;
+        const float up = threatY - 90.0f, down = threatY + 90.0f;
         targetY = (threatY > sy && up >= GlSleigh::kMinY) || down > GlSleigh::kMaxY ? up : down;
-        targetX = sx;
     }
 
-    bool drop = false;
-    int hx = 0, hy = 0, hw = 0, hh = 0;
     bool giftFalling = false;
     for (GlGameObject* actor : ride->Actors().Actors())
         giftFalling = giftFalling || dynamic_cast<GlSRGift*>(actor) != nullptr;
-    if (ride->HouseRect(hx, hy, hw, hh) && hx < 640 && hx + hw > 0) {
-        if (!dodging)
-            targetX = std::max(GlSleigh::kMinX, std::min(GlSleigh::kMaxX, static_cast<float>(hx) - 60.0f));
-        drop = !giftFalling && CurrentPlayer().giftCount > 0 &&
-               DropWouldLand(sx, sy, hx, hy, hw, hh, static_cast<float>(Settings().CitySpeed),
-                             static_cast<float>(Settings().GiftAcceleration), kSecondsPerFrame);
-    }
+    const bool drop = houseNear && !giftFalling && CurrentPlayer().giftCount > 0 &&
+                      DropWouldLand(sx, sy, hx, hy, hw, hh, static_cast<float>(Settings().CitySpeed),
+                                    static_cast<float>(Settings().GiftAcceleration), kSecondsPerFrame, clouds);
 
     const float deadZone = 4.0f;
     game.SetKey(Vl::kVK_Up, targetY < sy - deadZone);

@@ -4,6 +4,8 @@
 
 #include "ScreenBot.h"
 
+#include <vector>
+
 class GlSkyRun;
 
 class SkyRunBot : public ScreenBot {
@@ -13,13 +15,21 @@ public:
 
     // Where the sleigh cruises while it waits for the house.
     static constexpr float kCruiseX = 150.0f;
-    static constexpr float kCruiseY = 250.0f;
+    static constexpr float kCruiseY = 270.0f;
+    // Where it flies once the house is in sight: low, under most storm clouds.
+    static constexpr float kApproachY = 300.0f;
+
+    // A storm cloud's body as the gift would meet it: its box and how fast it drifts.
+    struct CloudBody {
+        float x, y, width, height, speed;
+    };
 
     // True when a gift dropped now from (x, y) would land on the house whose rectangle is
     // (houseX, houseY, houseWidth, houseHeight) on the screen, the city moving left at
     // citySpeed pixels a second; the fall is stepped as the game steps it.
     static bool DropWouldLand(float x, float y, int houseX, int houseY, int houseWidth, int houseHeight,
-                              float citySpeed, float giftAcceleration, float secondsPerFrame);
+                              float citySpeed, float giftAcceleration, float secondsPerFrame,
+                              const std::vector<CloudBody>& clouds = {});
 
 private:
     void Release();
