@@ -37,7 +37,7 @@ struct Wall {
     int trim;
 };
 
-Wall RegionWall(int region, ArtRandom& random)
+Wall RegionWall(int region, int kind, ArtRandom& random)
 {
     static const Wall kWalls[kRegionCount][4] = {
         {{pal::kBrick[3], pal::kBrick[1]}, {pal::kGold[4], pal::kGold[1]}, {pal::kStone[3], pal::kStone[1]}, {pal::kPink[2], pal::kPink[0]}},
@@ -50,7 +50,9 @@ Wall RegionWall(int region, ArtRandom& random)
         {{pal::kBrick[2], pal::kBrick[0]}, {pal::kStone[3], pal::kStone[1]}, {pal::kNightSky[10], pal::kNightSky[5]}, {pal::kBlue[1], pal::kBlue[0]}},
         {{pal::kPink[3], pal::kPink[1]}, {pal::kGold[5], pal::kGold[2]}, {pal::kCyan[3], pal::kCyan[1]}, {pal::kLime[3], pal::kLime[1]}},
     };
-    return kWalls[region % kRegionCount][random.Below(4)];
+    // Neighbouring kinds get different walls, so a row is never one colour.
+    random.Unit();
+    return kWalls[region % kRegionCount][kind % 4];
 }
 
 // A grid of windows over the rectangle; most are lit with warm light.
@@ -143,7 +145,7 @@ void RoundDome(cairo_t* cr, double cx, double base, double r, int colour)
 void DrawFarBuilding(cairo_t* cr, int region, int kind, double w, double h)
 {
     ArtRandom random(static_cast<uint32_t>(3301 + region * 97 + kind * 31));
-    const Wall wall = RegionWall(region, random);
+    const Wall wall = RegionWall(region, kind, random);
     const bool tall = kind % 4 == 3;
     double top = 0;
     switch (region) {
@@ -662,14 +664,17 @@ void WriteCloudPair(const OutputTree& out, int pair)
     }
     Canvas back(w, h);
     DrawCloud(back.Cr(), lobes, radii, w, h);
+    // The front half: thin wisps of mist along the cloud's underside, pale enough to read as
+    // mist where they pass in front of the buildings.
     Canvas front(w, h);
     {
         cairo_t* cr = front.Cr();
-        cairo_save(cr);
-        cairo_rectangle(cr, 0, h * 0.58, w, h);
-        cairo_clip(cr);
-        DrawCloud(cr, lobes, radii, w, h);
-        cairo_restore(cr);
+        for (size_t i = 0; i < lobes.size(); i += 2) {
+            EllipsePath(cr, lobes[i].x + radii[i] * 0.3, h * 0.8, radii[i] * 0.95, std::max(3.0, radii[i] * 0.22));
+            FillOutlined(cr, pal::kSnow[9], pal::kNightSky[9], 1.5);
+            EllipsePath(cr, lobes[i].x + radii[i] * 0.1, h * 0.78, radii[i] * 0.5, std::max(1.5, radii[i] * 0.09));
+            FillOnly(cr, pal::kSnow[13]);
+        }
     }
     const std::string stem = "act2\\cities\\cloud_" + std::to_string(pair);
     WriteOrThrow(out.MediaPath(stem + "a.bmp"), EncodeCanvasBmp(back));

@@ -20,7 +20,7 @@ constexpr int kCloudPairs = 8;
 constexpr int kChildX = 36;
 constexpr int kChildY = 318;
 // The landmark's foot hides behind the far buildings at this height.
-constexpr int kLandmarkFoot = 440;
+constexpr int kLandmarkFoot = 370;
 
 inline int RegionIndex(WorldRegion region) { return static_cast<int>(region); }
 inline int FarPicture(int region, int kind) { return region * kFarStride + kind; }
