@@ -71,14 +71,14 @@ void WriteSleighSack(const OutputTree& out)
 {
     SpriteBuilder sprite;
     sprite.AddPhases(44, 40, 6, [](cairo_t* cr, double phase) {
-        const double bounce = std::fabs(std::sin(kTau * phase)) * 3.0;
+        const double bounce = (1.0 - std::cos(kTau * phase)) * 1.5;
         SmoothPath(cr, {{4, 38}, {2, 22}, {10, 10 - bounce}, {22, 6 - bounce}, {34, 10 - bounce}, {40, 24}, {38, 38}});
         FillOutlined(cr, pal::kFur[6], kInk);
         SmoothPath(cr, {{12, 16 - bounce}, {20, 12 - bounce}, {30, 14 - bounce}}, false);
         StrokeOnly(cr, pal::kFur[9], 2);
         DrawGift(cr, {14, 14 - bounce * 1.4, 0.42, false}, {GiftWrap::BlueSilver, GiftPattern::Dots, 36, 26, -0.3});
         DrawGift(cr, {30, 12 - bounce, 0.38, false}, {GiftWrap::YellowRed, GiftPattern::Stripes, 34, 28, 0.25});
-        DrawTwinkle(cr, 36, 6 - bounce, 3.5, 0.5 + 0.5 * std::sin(kTau * phase), pal::kGold[14]);
+        DrawTwinkle(cr, 30 + 8 * phase, 6 - bounce, 3.5, phase, pal::kGold[14]);
     }, 0, 0);
     WriteSprite(out, "act2\\spx\\sleigh03.spx", sprite);
 }
