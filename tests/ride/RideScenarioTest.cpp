@@ -48,7 +48,11 @@ void ExpectCleanLog(const ScenarioFolder& folder)
     const std::string log = folder.GameLog();
     EXPECT_EQ(CountOf(log, "failed"), 0) << log;
     EXPECT_EQ(CountOf(log, "doesn't exist"), 0) << log;
+    EXPECT_EQ(CountOf(log, "NULL object"), 0) << log;
     EXPECT_EQ(CountOf(log, "GlSkyRun::MakeCity - act2"), 0) << log;
+    const std::string platform = folder.PlatformLog();
+    EXPECT_EQ(CountOf(platform, "VlFileCreate failed"), 0) << platform;
+    EXPECT_EQ(CountOf(platform, "error in Creating"), 0) << platform;
 }
 
 TEST(RideScenarioTest, FromTheCityBriefingTheBotDeliversOverSeveralCities)
