@@ -1,5 +1,7 @@
 // The ride in the real loop on the built media: the runner's bot delivers, an idle sleigh is worn down.
 #include "BotPlayer.h"
+#include "HeadlessAudioDevice.h"
+#include "HeadlessCdAudioOutput.h"
 #include "HeadlessGame.h"
 #include "PlayerRecord.h"
 #include "ScenarioFolder.h"
@@ -113,6 +115,49 @@ TEST(RideScenarioTest, WithoutKeysTheHazardsWearTheHealthDown)
     }
     game.Finish();
     ExpectCleanLog(folder);
+}
+
+// How often a sound whose name holds part was started, and whether any of those starts looped.
+std::pair<int, bool> Started(HeadlessGame& game, const std::string& part)
+{
+    int count = 0;
+    bool looped = false;
+    for (const auto& play : game.Audio().Plays()) {
+        if (play.label.find(part) != std::string::npos) {
+            ++count;
+            looped = looped || play.loop;
+        }
+    }
+    return {count, looped};
+}
+
+TEST(RideScenarioTest, TheRideSoundsItsSleighItsChildItsMusicAndTheHouse)
+{
+    ScenarioFolder folder;
+    ResetCurrentPlayer();
+    GlSkyRun::ResetSharedState();
+    ASSERT_TRUE(HeadlessGame::SetPlayerField("chosenCityNumber", "7"));
+    ASSERT_TRUE(HeadlessGame::SetPlayerField("giftCount", "2"));
+    ASSERT_TRUE(HeadlessGame::SetPlayerField("health", "100"));
+    HeadlessGame game(folder.Path(), 17);
+    ASSERT_TRUE(game.Start("GlSkyRun"));
+    game.Step();
+    EXPECT_EQ(Started(game, "sleigh.wav"), std::make_pair(1, true));
+    EXPECT_EQ(Started(game, "kid_7.wav"), std::make_pair(1, false));
+    EXPECT_EQ(Started(game, "house.wav").first, 0);
+    bool track4 = false;
+    for (const auto& play : game.CdOutput().Plays())
+        track4 = track4 || play.path.find("track04") != std::string::npos;
+    EXPECT_TRUE(track4);
+    // The house comes into view: its call sounds, and again while it stays in view.
+    int x = 0, y = 0, w = 0, h = 0;
+    int frames = 0;
+    while (frames++ < 3000 && Ride(game)->HouseRect(x, y, w, h) && x >= 640)
+        game.Step();
+    for (int i = 0; i < 200; ++i)
+        game.Step();
+    EXPECT_GE(Started(game, "house.wav").first, 2);
+    game.Finish();
 }
 
 TEST(RideScenarioTest, EveryCityFileKeepsTheRules)
