@@ -8,6 +8,7 @@
 #include "GlMission2.h"
 #include "GlMission3.h"
 #include "GlNavigation.h"
+#include "GlSkyRun.h"
 #include "GlSplash1.h"
 #include "GlSplash2.h"
 #include "GlTotals.h"
@@ -44,6 +45,7 @@ const std::vector<ScreenClass>& ScreenClasses()
         Entry<GlTotals>("GlTotals"),
         Entry<GlNavigation>("GlNavigation"),
         Entry<GlToyCatcher>("GlToyCatcher"),
+        Entry<GlSkyRun>("GlSkyRun"),
     };
     return classes;
 }

@@ -3,6 +3,7 @@
 #include "ToyCatcherBot.h"
 
 #include "NavigationBot.h"
+#include "SkyRunBot.h"
 
 #include <functional>
 #include <map>
@@ -20,6 +21,7 @@ const std::map<std::string, std::function<std::unique_ptr<ScreenBot>()>>& Bots()
     static const std::map<std::string, std::function<std::unique_ptr<ScreenBot>()>> bots = {
         {"GlNavigation", Make<NavigationBot>},
         {"GlToyCatcher", Make<ToyCatcherBot>},
+        {"GlSkyRun", Make<SkyRunBot>},
     };
     return bots;
 }

@@ -7,7 +7,7 @@ const std::vector<WorldCity>& WorldCities()
 {
     using R = WorldRegion;
     static const std::vector<WorldCity> cities = {
-        {1, "London", "United Kingdom", 1, 51.5, -0.1, R::Europe, "clock tower", "en-gb", "Thank you, Glimmer! Merry Christmas!"},
+        {1, "London", "United Kingdom", 1, 51.5, -0.1, R::Europe, "clock tower", "en-gb-x-rp", "Thank you, Glimmer! Merry Christmas!"},
         {2, "Paris", "France", 1, 48.9, 2.4, R::Europe, "iron lattice tower", "fr", "Merci Glimmer! Joyeux Noel!"},
         {3, "Rome", "Italy", 1, 41.9, 12.5, R::Europe, "round arena", "it", "Grazie Glimmer! Buon Natale!"},
         {4, "Berlin", "Germany", 1, 52.5, 13.4, R::Europe, "city gate with columns", "de", "Danke Glimmer! Frohe Weihnachten!"},
