@@ -1,17 +1,15 @@
-// Movement of the sleigh ride's actors by a speed that may be negative.
+// Movement of the acts' actors by a speed in pixels a second that may be negative.
 #pragma once
 
 #include "GlFrameTiming.h"
 
+#include <algorithm>
 #include <cstdint>
 
-// FrameStepClamped of the speed truncated to whole pixels a second. The shared helper
-// answers 0 for a rate at or below 0, so a leftward speed is stepped by its size and
-// the sign put back: the same distance the frame time gives.
+// FrameStepClamped of the speed truncated to whole pixels a second. Speeds are floats that
+// keep growing while something falls, so they are held inside int32 before the truncation.
 inline float SignedStep(float speed)
 {
-    int32_t rate = static_cast<int32_t>(speed);
-    if (rate < 0)
-        return -FrameStepClamped(-rate);
-    return FrameStepClamped(rate);
+    const float limit = 2.0e9f;
+    return FrameStepClamped(static_cast<int32_t>(std::clamp(speed, -limit, limit)));
 }

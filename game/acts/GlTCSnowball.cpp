@@ -4,6 +4,7 @@
 #include "GlCollisionMarkers.h"
 #include "GlFrameTiming.h"
 #include "GlSettings.h"
+#include "GlSignedStep.h"
 #include "GlSnowmobile.h"
 #include "GlToyCatcher.h"
 #include "PlayerRecord.h"
@@ -21,14 +22,6 @@ namespace {
 
 constexpr float kDepth = 500.0f;
 constexpr int32_t kBlownBoxSize = 40;
-
-// A step at a rate that may be negative (a blown snowball rises at a negative fall speed);
-// the speed is a float that keeps growing while it falls, so it is held inside int32 first.
-float SignedStep(float rate)
-{
-    const float limit = 2.0e9f;
-    return FrameStepClamped(static_cast<int32_t>(std::clamp(rate, -limit, limit)));
-}
 
 } // namespace
 
