@@ -97,8 +97,8 @@ TEST_F(AnimationReaderTest, ElementsOfEveryKind)
 
 TEST_F(AnimationReaderTest, ShortSequencesArePaddedWithTheirLastFrame)
 {
-    const GlAnimationElements elements = Read("sprite walker w.spx action once 0 9 100 0 0\ns 1 4\nendaction endsprite\n"
-                                              "sprite looper l.spx action loop 0 9 100 0 0\ns 1 4\nendaction endsprite\n");
+    const GlAnimationElements elements = Read("sprite walker w.spx action once 0 9 100 0 0\ns 1 4\nendaction\nendsprite\n"
+                                              "sprite looper l.spx action loop 0 9 100 0 0\ns 1 4\nendaction\nendsprite\n");
     ASSERT_EQ(elements.size(), 2u);
     Frames padded{1, 2, 3, 4};
     padded.insert(padded.end(), 16, 4);
@@ -159,7 +159,7 @@ TEST_F(AnimationReaderTest, HostileScriptsEndInLogLinesNotHangs)
     EXPECT_TRUE(elements.empty());
 
     // Numbers that do not fit, a span of four billion frames, a repeat beyond any memory.
-    elements = Read("sprite huge h.spx action once -2000000000 2000000000 1 0 0\nr 3 2147483647\nendaction endsprite\n"
+    elements = Read("sprite huge h.spx action once -2000000000 2000000000 1 0 0\nr 3 2147483647\nendaction\nendsprite\n"
                     "sprite worse w.spx action once 0 99999999999 1 0 0\ns 1 2\nendaction endsprite\n");
     ASSERT_EQ(elements.size(), 1u);
     EXPECT_EQ(elements[0].actions[0].frames.size(), kGlAnimationMaxFrames);
