@@ -227,13 +227,12 @@ void WriteThrow(const OutputTree& out)
         look.phase = phases[i];
         const double lean = i < 5 ? 4.0 : 0.0;
         DrawElf(cr, {kElfX + lean, kElfY, kElfScale, true}, look);
-        if (i >= 3 && i <= 9) {
-            // The present in his hand: the hand's place in his figure, mirrored.
+        if (i >= 5 && i <= 9) {
+            // The present in his hand: the hand's place in his mirrored figure.
             const double a = M_PI * (1.15 - 1.3 * look.phase);
-            const double hx = kElfX + lean - 24 * std::cos(a) * kElfScale, hy = kElfY - (52 + 24 * std::sin(a)) * kElfScale;
-            const double reach = i < 5 ? (i - 2) * 10.0 : 0.0;
-            DrawGift(cr, {hx + 34 - reach, hy + 12 + (i < 5 ? 20 - reach : 0), 0.9, false},
-                     {GiftWrap::RedGold, GiftPattern::Dots, 36, 28, 0.3 * (i - 5)});
+            const double hx = kElfX + lean - 24 * std::cos(a) * kElfScale;
+            const double hy = kElfY - (52 + 24 * std::sin(a)) * kElfScale;
+            DrawGift(cr, {hx, hy + 12, 0.9, false}, {GiftWrap::RedGold, GiftPattern::Dots, 36, 28, 0.3 * (i - 5)});
         }
     });
 }
