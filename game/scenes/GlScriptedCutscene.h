@@ -18,8 +18,6 @@ public:
     bool RunFrame() override;
     void Load() override;
 
-    const GlAnimationElements& Elements() const { return mElements; }
-
 protected:
     explicit GlScriptedCutscene(const Scene& scene);
 
