@@ -171,6 +171,13 @@ void Face(cairo_t* cr, const ElfLook& look)
     // Button nose and the mouth.
     CirclePath(cr, 3, 2, 2.4);
     FillOutlined(cr, pal::kSkin[5], kInk, 1.2);
+    if (look.mouthOpen) {
+        EllipsePath(cr, 3, 8, 4, 3);
+        FillOutlined(cr, pal::kRed[2], kInk, 1.2);
+        EllipsePath(cr, 3, 9.5, 2.2, 1.2);
+        FillOnly(cr, pal::kPink[5]);
+        return;
+    }
     cairo_new_path(cr);
     if (look.sad) {
         cairo_move_to(cr, -1, 9);

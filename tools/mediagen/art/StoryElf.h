@@ -20,6 +20,7 @@ struct ElfLook {
     double phase = 0;   // whole turns; also swings the hat's bell
     bool sad = false;   // a frown and drooping brows
     double eyesOpen = 1; // 1 open, 0 shut (blinks)
+    bool mouthOpen = false; // talking or shouting
     int tunic = 0;      // palette index; 0 picks the green of the kit
 };
 

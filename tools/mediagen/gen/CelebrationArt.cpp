@@ -174,6 +174,7 @@ void WriteCelebration(const OutputTree& out)
         ElfLook tobin;
         tobin.pose = ElfPose::Cheer;
         tobin.phase = phases[i % 4];
+        tobin.mouthOpen = i % 2 == 0;
         DrawElf(cr, {200, kGround, 1.2, false}, tobin);
         ElfLook blue = tobin;
         blue.tunic = pal::kBlue[6];

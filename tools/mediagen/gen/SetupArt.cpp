@@ -194,6 +194,7 @@ void WriteSetupOne(const OutputTree& out)
             look.pose = i % 2 ? ElfPose::Point : ElfPose::Stand;
             look.phase = i / 4.0;
             look.eyesOpen = i == 3 ? 0.3 : 1;
+            look.mouthOpen = i == 1 || i == 2;
         } else {
             look.pose = ElfPose::Cheer;
             look.phase = (i - 4) * 0.5 + 0.25;
@@ -396,6 +397,7 @@ void WriteSetupTwo(const OutputTree& out)
         } else {
             look.pose = ElfPose::Cheer;
             look.phase = (i - 16) * 0.5 + 0.25;
+            look.mouthOpen = i == 16;
             DrawElf(cr, {kPileX + 60, kPileY, 1.25, false}, look);
         }
     });
