@@ -2,6 +2,14 @@
 #include "GlScreenRegistry.h"
 
 #include "GlCut1.h"
+#include "GlCutCelebration.h"
+#include "GlCutFail1.h"
+#include "GlCutFail2.h"
+#include "GlCutGameOver.h"
+#include "GlCutPass1.h"
+#include "GlCutPass2.h"
+#include "GlCutSetup1.h"
+#include "GlCutSetup2.h"
 #include "GlHighScore.h"
 #include "GlMenuMain.h"
 #include "GlMission1.h"
@@ -46,6 +54,14 @@ const std::vector<ScreenClass>& ScreenClasses()
         Entry<GlNavigation>("GlNavigation"),
         Entry<GlToyCatcher>("GlToyCatcher"),
         Entry<GlSkyRun>("GlSkyRun"),
+        Entry<GlCutSetup1>("GlCutSetup1"),
+        Entry<GlCutSetup2>("GlCutSetup2"),
+        Entry<GlCutCelebration>("GlCutCelebration"),
+        Entry<GlCutPass1>("GlCutPass1"),
+        Entry<GlCutPass2>("GlCutPass2"),
+        Entry<GlCutFail1>("GlCutFail1"),
+        Entry<GlCutFail2>("GlCutFail2"),
+        Entry<GlCutGameOver>("GlCutGameOver"),
     };
     return classes;
 }

@@ -43,7 +43,7 @@ TEST(RideMediaTest, SpritesHaveTheFramesTheActorsPick)
         {"act2\\spx\\sleigh01.spx", 3},     {"act2\\spx\\sleigh02.spx", 8},    {"act2\\spx\\sleigh03.spx", 6},
         {"act2\\spx\\sleigh04.spx", 9},     {"act2\\spx\\penguinflyer.spx", 10}, {"act2\\spx\\snowball02.spx", 4},
         {"act2\\spx\\frostine003.spx", 6},  {"act2\\spx\\frostine004.spx", 6}, {"act2\\spx\\stormcloud.spx", 11},
-        {"menus\\Interface_Gift.spx", 12},  {"menus\\Interface_coin.spx", 12},
+        {"menus\\Interface_Gift.spx", 24},  {"menus\\Interface_coin.spx", 12},
     };
     for (const auto& expected : sprites) {
         const Sprite sprite = ReadSpx(MediaFile(expected.name));

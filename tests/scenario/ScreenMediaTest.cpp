@@ -41,7 +41,11 @@ INSTANTIATE_TEST_SUITE_P(Screens, ScreenMediaTest,
                                            ScreenRun{"GlCut1", 900}, ScreenRun{"GlMenuMain", 200},
                                            ScreenRun{"GlHighScore", 120}, ScreenRun{"GlMission1", 120},
                                            ScreenRun{"GlMission2", 120}, ScreenRun{"GlMission3", 120},
-                                           ScreenRun{"GlTotals", 120}),
+                                           ScreenRun{"GlTotals", 120}, ScreenRun{"GlCutSetup1", 2200},
+                                           ScreenRun{"GlCutSetup2", 2000}, ScreenRun{"GlCutCelebration", 3950},
+                                           ScreenRun{"GlCutPass1", 480}, ScreenRun{"GlCutPass2", 420},
+                                           ScreenRun{"GlCutFail1", 240}, ScreenRun{"GlCutFail2", 240},
+                                           ScreenRun{"GlCutGameOver", 900}),
                          [](const ::testing::TestParamInfo<ScreenRun>& info) { return std::string(info.param.screen); });
 
 } // namespace

@@ -28,6 +28,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <unistd.h>
@@ -52,6 +53,29 @@ bool ParseFloat(const std::string& text, float& value)
         return false;
     value = parsed;
     return true;
+}
+
+// "tour=N": N made-up cities dealt over the four globe faces, the last one chosen, as navigation
+// leaves the record before a sleigh ride; deliveredCount is left for its own --set.
+void SetUpPlaceholderTour(PlayerRecord& player, int32_t cities)
+{
+    for (auto& list : player.tourLists)
+        list.clear();
+    player.chosenEntry = nullptr;
+    cities = std::clamp(cities, 0, 64);
+    for (int32_t i = 0; i < cities; ++i) {
+        CityEntry entry;
+        entry.name = "City " + std::to_string(i + 1);
+        entry.description = "Test city";
+        entry.face = i % PlayerRecord::kGlobeFaces;
+        entry.cityNumber = i + 1;
+        player.tourLists[entry.face].push_back(entry);
+    }
+    if (cities > 0) {
+        player.chosenEntry = &player.tourLists[(cities - 1) % PlayerRecord::kGlobeFaces].back();
+        player.chosenCityNumber = player.chosenEntry->cityNumber;
+    }
+    player.tourSize = cities;
 }
 
 } // namespace
@@ -84,6 +108,7 @@ bool HeadlessGame::SetPlayerField(const std::string& field, const std::string& v
     else if (field == "deliveredCount") player.deliveredCount = number;
     else if (field == "tourSize") player.tourSize = number;
     else if (field == "gameFinished") player.gameFinished = number != 0;
+    else if (field == "tour") SetUpPlaceholderTour(player, number);
     else return false;
     return true;
 }

@@ -7,7 +7,19 @@
 
 namespace mediagen {
 
-Rgb GameColour(int index) { return GamePalette()[static_cast<uint8_t>(index)]; }
+namespace {
+const Palette* sInkPalette = nullptr;
+} // namespace
+
+Rgb GameColour(int index)
+{
+    const Palette& palette = sInkPalette != nullptr ? *sInkPalette : GamePalette();
+    return palette[static_cast<uint8_t>(index)];
+}
+
+ScopedInkPalette::ScopedInkPalette(const Palette& palette) : mPrevious(sInkPalette) { sInkPalette = &palette; }
+
+ScopedInkPalette::~ScopedInkPalette() { sInkPalette = mPrevious; }
 
 void SetInk(cairo_t* cr, int paletteIndex, double alpha) { SetInk(cr, GameColour(paletteIndex), alpha); }
 
