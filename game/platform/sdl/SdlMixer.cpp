@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <vector>
+
 namespace Vl {
 
 namespace {
@@ -41,6 +43,34 @@ void SdlMixer::Close()
         return;
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SdlMixer::Mute(bool mute)
+{
+    if (gOpenCount == 0)
+        return;
+    // Only what the mute paused is resumed: a channel the game paused itself stays paused.
+    static std::vector<int> mutedChannels;
+    static bool mutedMusic = false;
+    if (mute) {
+        mutedChannels.clear();
+        for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel) {
+            if (Mix_Playing(channel) && !Mix_Paused(channel)) {
+                Mix_Pause(channel);
+                mutedChannels.push_back(channel);
+            }
+        }
+        mutedMusic = Mix_PlayingMusic() && !Mix_PausedMusic();
+        if (mutedMusic)
+            Mix_PauseMusic();
+        return;
+    }
+    for (int channel : mutedChannels)
+        Mix_Resume(channel);
+    mutedChannels.clear();
+    if (mutedMusic)
+        Mix_ResumeMusic();
+    mutedMusic = false;
 }
 
 void SdlMixer::DeviceFormat(int* frequency, uint16_t* format, int* channels)

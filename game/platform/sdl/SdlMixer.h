@@ -14,6 +14,8 @@ public:
     static void Close();
     // The format the mixer actually got from the device.
     static void DeviceFormat(int* frequency, uint16_t* format, int* channels);
+    // Pauses every channel and the music (true) or lets them go on (false).
+    static void Mute(bool mute);
 };
 
 } // namespace Vl
