@@ -80,11 +80,6 @@ VlResult VlGetBinaryPath(std::string& path)
     return VlReportError(VlOk);
 }
 
-void VlResetPaths()
-{
-    Folders() = Directories();
-}
-
 namespace {
 
 std::set<std::string>& MissingMedia()
@@ -94,6 +89,12 @@ std::set<std::string>& MissingMedia()
 }
 
 } // namespace
+
+void VlResetPaths()
+{
+    Folders() = Directories();
+    MissingMedia().clear();
+}
 
 static VlResult CreateInLocation(Vl::File** file, int32_t location, const std::string& name);
 

@@ -47,7 +47,7 @@ VlResult VlFileCreate(Vl::File** file, int32_t location, const std::string& name
 VlResult VlFileCreateFromPath(Vl::File** file, const std::string& path);
 
 // The distinct media names that VlFileCreate could not make a file for since
-// the start (or the last VlForgetMissingMedia); start-up sums them up for the player.
+// the start (or the last VlForgetMissingMedia or VlResetPaths); start-up sums them up for the player.
 size_t VlMissingMediaCount();
 void VlForgetMissingMedia();
 

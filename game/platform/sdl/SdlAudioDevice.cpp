@@ -7,6 +7,7 @@
 #include <SDL_mixer.h>
 
 #include <climits>
+#include <cstddef>
 #include <cstring>
 #include <new>
 
@@ -61,10 +62,24 @@ void SdlAudioDevice::Close()
             Mix_FreeChunk(voice.chunk);
     }
     mVoices.clear();
+    FreeFinishedFades();
     mLanes.clear();
     Mix_AllocateChannels(0);
     SdlMixer::Close();
     mOpen = false;
+}
+
+void SdlAudioDevice::FreeFinishedFades()
+{
+    for (size_t i = 0; i < mRetired.size();) {
+        if (Mix_Playing(mRetired[i].lane) && Mix_GetChunk(mRetired[i].lane) == mRetired[i].voice.chunk) {
+            ++i;
+            continue;
+        }
+        if (mRetired[i].voice.chunk)
+            Mix_FreeChunk(mRetired[i].voice.chunk);
+        mRetired.erase(mRetired.begin() + static_cast<std::ptrdiff_t>(i));
+    }
 }
 
 bool SdlAudioDevice::IsHeld(int lane) const
@@ -117,6 +132,7 @@ AudioResult SdlAudioDevice::CreateVoice(const PcmFormat& format, const uint8_t* 
     if (whole > static_cast<size_t>(INT_MAX / (cvt.len_mult > 0 ? cvt.len_mult : 1)))
         return AudioResult::OutOfMemory;
 
+    FreeFinishedFades();
     Voice made;
     if (whole > 0) {
         try {
@@ -151,15 +167,25 @@ void SdlAudioDevice::DestroyVoice(AudioVoice voice)
     auto found = mVoices.find(voice);
     if (found == mVoices.end())
         return;
+    int fadingLane = -1;
     for (size_t i = 0; i < mLanes.size(); ++i) {
-        if (mLanes[i].voice == voice) {
-            Mix_HaltChannel(static_cast<int>(i));
-            mLanes[i].voice = 0;
-        }
+        if (mLanes[i].voice != voice)
+            continue;
+        const int lane = static_cast<int>(i);
+        // A sound released right after its stop (a screen switch) finishes its fade first.
+        if (mLanes[i].stopped && fadingLane < 0 && Mix_Playing(lane) && Mix_FadingChannel(lane) == MIX_FADING_OUT)
+            fadingLane = lane;
+        else
+            Mix_HaltChannel(lane);
+        mLanes[i].voice = 0;
     }
-    if (found->second.chunk)
+    if (fadingLane >= 0) {
+        mRetired.push_back(Retired{fadingLane, std::move(found->second)});
+    } else if (found->second.chunk) {
         Mix_FreeChunk(found->second.chunk);
+    }
     mVoices.erase(found);
+    FreeFinishedFades();
 }
 
 AudioResult SdlAudioDevice::Play(int lane, AudioVoice voice, bool loop)
@@ -169,20 +195,28 @@ AudioResult SdlAudioDevice::Play(int lane, AudioVoice voice, bool loop)
         return AudioResult::InvalidParam;
     mLanes[lane].voice = voice;
     mLanes[lane].loop = loop;
+    mLanes[lane].stopped = false;
     if (!found->second.chunk) {
         Mix_HaltChannel(lane);
+        FreeFinishedFades();
         return AudioResult::Ok;
     }
-    if (Mix_PlayChannel(lane, found->second.chunk, loop ? -1 : 0) < 0)
-        return AudioResult::Generic;
-    return AudioResult::Ok;
+    const int played = Mix_PlayChannel(lane, found->second.chunk, loop ? -1 : 0);
+    FreeFinishedFades();
+    return played < 0 ? AudioResult::Generic : AudioResult::Ok;
 }
 
 AudioResult SdlAudioDevice::Stop(int lane)
 {
     if (!IsHeld(lane))
         return AudioResult::InvalidParam;
-    Mix_HaltChannel(lane);
+    if (Mix_Playing(lane) && !Mix_Paused(lane) && !mLanes[lane].stopped) {
+        if (Mix_FadeOutChannel(lane, kFadeMs) == 0)
+            Mix_HaltChannel(lane);
+    } else if (!mLanes[lane].stopped) {
+        Mix_HaltChannel(lane);
+    }
+    mLanes[lane].stopped = true;
     return AudioResult::Ok;
 }
 
@@ -190,7 +224,7 @@ AudioResult SdlAudioDevice::GetStatus(int lane, bool* playing, bool* looping)
 {
     if (!IsHeld(lane))
         return AudioResult::InvalidParam;
-    *playing = Mix_Playing(lane) != 0;
+    *playing = !mLanes[lane].stopped && Mix_Playing(lane) != 0;
     *looping = *playing && mLanes[lane].loop;
     return AudioResult::Ok;
 }

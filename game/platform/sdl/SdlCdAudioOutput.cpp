@@ -11,13 +11,27 @@ namespace Vl {
 SdlCdAudioOutput::~SdlCdAudioOutput()
 {
     Stop();
+    FinishFade();
     if (mMixerOpen)
         SdlMixer::Close();
+}
+
+void SdlCdAudioOutput::FinishFade()
+{
+    if (!mFading)
+        return;
+    // SDL_mixer itself would wait for a fade in steps of 100 ms.
+    for (int waited = 0; waited < 4 * kFadeMs && Mix_PlayingMusic() && Mix_FadingMusic() == MIX_FADING_OUT; waited += 2)
+        SDL_Delay(2);
+    Mix_HaltMusic();
+    Mix_FreeMusic(mFading);
+    mFading = nullptr;
 }
 
 bool SdlCdAudioOutput::Play(const std::string& path, uint32_t fromMs, uint32_t toMs)
 {
     Stop();
+    FinishFade();
     if (!mMixerOpen)
         mMixerOpen = SdlMixer::Open();
     if (!mMixerOpen)
@@ -43,8 +57,13 @@ void SdlCdAudioOutput::Stop()
     if (!mMusic)
         return;
     mStoppedAtMs = PositionMs();
-    Mix_HaltMusic();
-    Mix_FreeMusic(mMusic);
+    FinishFade();
+    if (Mix_PlayingMusic() && !Mix_PausedMusic() && Mix_FadeOutMusic(kFadeMs)) {
+        mFading = mMusic;
+    } else {
+        Mix_HaltMusic();
+        Mix_FreeMusic(mMusic);
+    }
     mMusic = nullptr;
 }
 

@@ -1,9 +1,12 @@
 // Shared opening of SDL audio and SDL_mixer.
 #include "SdlMixer.h"
 
+#include "VlPeakLimiter.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <memory>
 #include <vector>
 
 namespace Vl {
@@ -13,6 +16,13 @@ int gOpenCount = 0;
 int gFrequency = 0;
 uint16_t gFormat = 0;
 int gChannels = 0;
+std::unique_ptr<PeakLimiter> gLimiter;
+
+void SDLCALL LimitMix(void*, Uint8* stream, int length)
+{
+    if (gLimiter && gChannels > 0)
+        gLimiter->Process(reinterpret_cast<float*>(stream), length / static_cast<int>(sizeof(float)) / gChannels, gChannels);
+}
 } // namespace
 
 bool SdlMixer::Open()
@@ -24,7 +34,10 @@ bool SdlMixer::Open()
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     Mix_Init(MIX_INIT_OGG | MIX_INIT_FLAC);
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    // Mixed in floating point: SDL sums the channels and the music without
+    // clipping them, and the limiter turns a sum above full scale down
+    // before the device gets it.
+    if (Mix_OpenAudio(44100, AUDIO_F32SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
@@ -32,6 +45,10 @@ bool SdlMixer::Open()
         Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
+    }
+    if (gFormat == AUDIO_F32SYS) {
+        gLimiter = std::make_unique<PeakLimiter>(gFrequency);
+        Mix_SetPostMix(LimitMix, nullptr);
     }
     gOpenCount = 1;
     return true;
@@ -41,7 +58,9 @@ void SdlMixer::Close()
 {
     if (gOpenCount == 0 || --gOpenCount > 0)
         return;
+    Mix_SetPostMix(nullptr, nullptr);
     Mix_CloseAudio();
+    gLimiter.reset();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
