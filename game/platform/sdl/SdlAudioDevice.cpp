@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstring>
@@ -29,6 +30,28 @@ bool SourceFormat(uint16_t bitsPerSample, SDL_AudioFormat* format)
         return true;
     default:
         return false;
+    }
+}
+
+// Runs in the mixer on the lane's samples: SDL_mixer's own fades change the
+// volume once per mixing buffer (about 23 ms), too coarse to hide the cut.
+void SDLCALL FadeLane(int, void* stream, int length, void* data)
+{
+    auto* fade = static_cast<SdlAudioDevice::LaneFade*>(data);
+    const int sampleBytes = fade->format == AUDIO_F32SYS ? 4 : 2;
+    const int frames = length / (sampleBytes * fade->channels);
+    for (int frame = 0; frame < frames; ++frame) {
+        const float gain = fade->remainingFrames > 0
+            ? static_cast<float>(fade->remainingFrames) / static_cast<float>(fade->totalFrames) : 0.0f;
+        if (fade->remainingFrames > 0)
+            --fade->remainingFrames;
+        for (int c = 0; c < fade->channels; ++c) {
+            const size_t index = static_cast<size_t>(frame) * fade->channels + c;
+            if (sampleBytes == 4)
+                static_cast<float*>(stream)[index] *= gain;
+            else
+                static_cast<Sint16*>(stream)[index] = static_cast<Sint16>(static_cast<Sint16*>(stream)[index] * gain);
+        }
     }
 }
 
@@ -64,6 +87,7 @@ void SdlAudioDevice::Close()
     mVoices.clear();
     FreeFinishedFades();
     mLanes.clear();
+    mFades.clear();
     Mix_AllocateChannels(0);
     SdlMixer::Close();
     mOpen = false;
@@ -173,7 +197,7 @@ void SdlAudioDevice::DestroyVoice(AudioVoice voice)
             continue;
         const int lane = static_cast<int>(i);
         // A sound released right after its stop (a screen switch) finishes its fade first.
-        if (mLanes[i].stopped && fadingLane < 0 && Mix_Playing(lane) && Mix_FadingChannel(lane) == MIX_FADING_OUT)
+        if (mLanes[i].stopped && fadingLane < 0 && Mix_Playing(lane))
             fadingLane = lane;
         else
             Mix_HaltChannel(lane);
@@ -201,6 +225,7 @@ AudioResult SdlAudioDevice::Play(int lane, AudioVoice voice, bool loop)
         FreeFinishedFades();
         return AudioResult::Ok;
     }
+    Mix_UnregisterAllEffects(lane);
     const int played = Mix_PlayChannel(lane, found->second.chunk, loop ? -1 : 0);
     FreeFinishedFades();
     return played < 0 ? AudioResult::Generic : AudioResult::Ok;
@@ -211,7 +236,17 @@ AudioResult SdlAudioDevice::Stop(int lane)
     if (!IsHeld(lane))
         return AudioResult::InvalidParam;
     if (Mix_Playing(lane) && !Mix_Paused(lane) && !mLanes[lane].stopped) {
-        if (Mix_FadeOutChannel(lane, kFadeMs) == 0)
+        if (mFades.size() <= static_cast<size_t>(lane))
+            mFades.resize(static_cast<size_t>(lane) + 1);
+        if (!mFades[lane])
+            mFades[lane] = std::make_unique<LaneFade>();
+        LaneFade& fade = *mFades[lane];
+        fade.totalFrames = std::max(1, mFrequency * kFadeMs / 1000);
+        fade.remainingFrames = fade.totalFrames;
+        fade.channels = std::max(1, mChannels);
+        fade.format = mFormat;
+        // Silent after the ramp; the mixer drops the lane (and the effect) soon after.
+        if (Mix_RegisterEffect(lane, FadeLane, nullptr, &fade) == 0 || Mix_ExpireChannel(lane, 2 * kFadeMs) == 0)
             Mix_HaltChannel(lane);
     } else if (!mLanes[lane].stopped) {
         Mix_HaltChannel(lane);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
 
 struct Mix_Chunk;
@@ -32,6 +33,14 @@ public:
     AudioResult GetStatus(int lane, bool* playing, bool* looping) override;
 
     static constexpr int kFadeMs = 20;
+
+    // What the mixer runs on a stopped lane: a straight ramp to silence.
+    struct LaneFade {
+        int totalFrames = 1;
+        int remainingFrames = 0;
+        int channels = 2;
+        uint16_t format = 0;
+    };
 
 private:
     struct Voice {
@@ -61,6 +70,7 @@ private:
     std::map<AudioVoice, Voice> mVoices;
     std::vector<Lane> mLanes;
     std::vector<Retired> mRetired;
+    std::vector<std::unique_ptr<LaneFade>> mFades; // by lane; the mixer reads them while a fade runs
 };
 
 } // namespace Vl

@@ -20,8 +20,8 @@ void SdlCdAudioOutput::FinishFade()
 {
     if (!mFading)
         return;
-    // SDL_mixer itself would wait for a fade in steps of 100 ms.
-    for (int waited = 0; waited < 4 * kFadeMs && Mix_PlayingMusic() && Mix_FadingMusic() == MIX_FADING_OUT; waited += 2)
+    // The mixer halts the music at the end of the fade, within a mixing buffer or two.
+    for (int waited = 0; waited < 150 && Mix_PlayingMusic() && SdlMixer::MusicFading(); waited += 2)
         SDL_Delay(2);
     Mix_HaltMusic();
     Mix_FreeMusic(mFading);
@@ -58,7 +58,7 @@ void SdlCdAudioOutput::Stop()
         return;
     mStoppedAtMs = PositionMs();
     FinishFade();
-    if (Mix_PlayingMusic() && !Mix_PausedMusic() && Mix_FadeOutMusic(kFadeMs)) {
+    if (Mix_PlayingMusic() && !Mix_PausedMusic() && SdlMixer::FadeOutMusic(kFadeMs)) {
         mFading = mMusic;
     } else {
         Mix_HaltMusic();
