@@ -6,10 +6,12 @@
 #include "SdlKeyboard.h"
 
 #include <png.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <string>
 #include <vector>
 
 namespace Vl {
@@ -26,6 +28,26 @@ bool AskedFor(const char* driver)
 {
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     return asked && driver && SDL_strcasecmp(asked, driver) == 0;
+}
+
+bool IsSet(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value && value[0] != '\0';
+}
+
+// Nothing names a display server and none is listening in the usual place.
+// Asked anyway, SDL would try each driver in turn, let the libraries print
+// their own complaints, and settle on one that draws nowhere.
+bool NoDisplayServer()
+{
+    if (IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY"))
+        return false;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || runtime[0] != '/')
+        return true;
+    struct stat info;
+    return stat((std::string(runtime) + "/wayland-0").c_str(), &info) != 0;
 }
 
 void ReportNoDisplay(const char* reason)
@@ -56,6 +78,10 @@ bool SdlHost::Start()
     // The desktop names the program (sound mixers, screen-saver inhibition) by this.
     SDL_SetHint(SDL_HINT_APP_NAME, "skyrun");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "skyrun");
+    if (NoDisplayServer()) {
+        ReportNoDisplay("no X or Wayland server: neither DISPLAY nor WAYLAND_DISPLAY is set");
+        return false;
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         ReportNoDisplay(SDL_GetError());
         return false;
