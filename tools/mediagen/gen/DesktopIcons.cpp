@@ -22,17 +22,21 @@ namespace {
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // Glimmer's head and antlers, cut from the three-quarter figure. The
-// figure is drawn on a 100-unit square with the head centred.
+// figure is drawn on a 100-unit square with the head centred; the smallest
+// icons show the face alone, larger, so eyes and red nose still read.
 void DrawGlimmerHeadIcon(cairo_t* cr, double size)
 {
     FigureSpace keep(cr, {0.0, 0.0, size / 100.0, false});
-    DrawGlimmer(cr, {50.0, 194.0, 1.45, false}, {GlimmerPose::Stand, GlimmerView::ThreeQuarter, 0.0, true});
+    const Placement figure = size <= 24 ? Placement{50.0, 226.0, 2.0, false} : Placement{50.0, 192.0, 1.42, false};
+    DrawGlimmer(cr, figure, {GlimmerPose::Stand, GlimmerView::ThreeQuarter, 0.0, true});
 }
 
 // A folded greeting card with a little pine tree and star on it, and a
-// yellow pencil lying across its corner.
+// yellow pencil lying across its corner. The smallest icons keep only a big
+// star on the card and a thicker pencil.
 void DrawCardAndPencilIcon(cairo_t* cr, double size)
 {
+    const bool small = size <= 24;
     FigureSpace keep(cr, {0.0, 0.0, size / 100.0, false});
     {
         FigureSpace card(cr, {46.0, 50.0, 1.0, false});
@@ -43,12 +47,16 @@ void DrawCardAndPencilIcon(cairo_t* cr, double size)
         PolygonPath(cr, {{-34, -42}, {26, -42}, {26, 42}, {-34, 42}});
         FillOutlined(cr, pal::kWhite, pal::kGrey[1], 2.5);
         cairo_rectangle(cr, -29, -37, 50, 74);
-        StrokeOnly(cr, pal::kRed[8], 3.0);
-        DrawPineTree(cr, {-4, 30, 0.42, false}, PineLook{});
-        DrawStar(cr, -4, -24, 7.0);
+        StrokeOnly(cr, pal::kRed[8], small ? 6.0 : 3.0);
+        if (small) {
+            DrawStar(cr, -4, -8, 18.0);
+        } else {
+            DrawPineTree(cr, {-4, 30, 0.42, false}, PineLook{});
+            DrawStar(cr, -4, -24, 7.0);
+        }
     }
     {
-        FigureSpace pencil(cr, {66.0, 66.0, 1.0, false});
+        FigureSpace pencil(cr, {66.0, 66.0, small ? 1.35 : 1.0, false});
         cairo_rotate(cr, -0.85);
         // Body, metal band and eraser along +x, the sharpened point along -x.
         cairo_rectangle(cr, -14, -6, 40, 12);
