@@ -114,6 +114,17 @@ TEST_F(DesktopInputTest, GamepadButtonsTapLikeTheirKeysAndBackMustBeHeldForASeco
     PushButton(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
     EXPECT_EQ(DownAfterPump(), (Keys{"enter", "up"}));
 
+    // A stick flicked left and back to the middle within the frame.
+    SDL_Event stick{};
+    stick.type = SDL_CONTROLLERAXISMOTION;
+    stick.caxis.axis = SDL_CONTROLLER_AXIS_LEFTX;
+    stick.caxis.value = -30000;
+    SDL_PushEvent(&stick);
+    stick.caxis.value = 0;
+    SDL_PushEvent(&stick);
+    EXPECT_EQ(DownAfterPump(), Keys{"left"});
+    EXPECT_EQ(DownAfterPump(), Keys{});
+
     // B does nothing; a tap of Back never leaves the game.
     PushButton(SDL_CONTROLLER_BUTTON_B, true);
     PushButton(SDL_CONTROLLER_BUTTON_B, false);

@@ -66,6 +66,10 @@ bool SdlEventPump::Handle(const SDL_Event& event)
         if (mKeyboard)
             mKeyboard->ButtonWentUp(event.cbutton.button);
         break;
+    case SDL_CONTROLLERAXISMOTION:
+        if (mKeyboard)
+            mKeyboard->AxisMoved(event.caxis.axis, event.caxis.value);
+        break;
     case SDL_CONTROLLERDEVICEADDED:
         if (mKeyboard)
             mKeyboard->AddController(event.cdevice.which);

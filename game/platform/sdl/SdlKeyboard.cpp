@@ -65,6 +65,11 @@ SDL_Keycode SymbolOf(SDL_Scancode code)
     }
 }
 
+size_t StickSlot(SDL_GameControllerAxis axis, int direction)
+{
+    return (axis == SDL_CONTROLLER_AXIS_LEFTX ? 0 : 2) + (direction < 0 ? 0 : 1);
+}
+
 bool StickPushed(SDL_GameController* pad, SDL_GameControllerAxis axis, int direction)
 {
     Sint16 value = SDL_GameControllerGetAxis(pad, axis);
@@ -151,6 +156,8 @@ bool SdlKeyboard::ControllerDown(int virtualKey)
         }
         if (binding.axis == SDL_CONTROLLER_AXIS_INVALID)
             continue;
+        if (mStickTapped[StickSlot(binding.axis, binding.direction)])
+            return true;
         for (SDL_GameController* pad : mControllers) {
             if (StickPushed(pad, binding.axis, binding.direction))
                 return true;
@@ -159,10 +166,21 @@ bool SdlKeyboard::ControllerDown(int virtualKey)
     return false;
 }
 
+void SdlKeyboard::AxisMoved(Uint8 axis, Sint16 value)
+{
+    if (axis != SDL_CONTROLLER_AXIS_LEFTX && axis != SDL_CONTROLLER_AXIS_LEFTY)
+        return;
+    if (value <= -kStickThreshold)
+        mStickTapped[StickSlot(static_cast<SDL_GameControllerAxis>(axis), -1)] = true;
+    else if (value >= kStickThreshold)
+        mStickTapped[StickSlot(static_cast<SDL_GameControllerAxis>(axis), 1)] = true;
+}
+
 void SdlKeyboard::BeginFrame(Uint32 now)
 {
     mTapped.fill(false);
     mButtonTapped.fill(false);
+    mStickTapped.fill(false);
     mNow = now;
 }
 

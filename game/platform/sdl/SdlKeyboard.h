@@ -34,6 +34,8 @@ public:
     void KeyWentDown(SDL_Scancode code);
     void ButtonWentDown(Uint8 button, Uint32 now);
     void ButtonWentUp(Uint8 button);
+    // A left-stick flick that is back in the middle by the next frame still counts as its arrow.
+    void AxisMoved(Uint8 axis, Sint16 value);
 
     // The keys that answer for a virtual-key code (both Shifts, both Enters);
     // unused places and unknown codes hold SDL_SCANCODE_UNKNOWN.
@@ -51,6 +53,7 @@ private:
     std::vector<SDL_GameController*> mControllers;
     std::array<bool, SDL_NUM_SCANCODES> mTapped{};
     std::array<bool, SDL_CONTROLLER_BUTTON_MAX> mButtonTapped{};
+    std::array<bool, 4> mStickTapped{}; // left, right, up, down
     Uint32 mNow = 0;
     Uint32 mBackDownSince = 0;
     bool mBackHeld = false;
