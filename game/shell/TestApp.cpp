@@ -65,7 +65,6 @@ void SetMediaDirectory()
     if (!std::filesystem::is_directory(media, error)) {
         std::cerr << "skyrun: the media folder " << media << " does not exist"
                   << (mediaPath != "default" ? " (MediaPath in gl.config)" : "") << "; the game has nothing to show.\n";
-        azLog() << "TestApp::Run - the media folder " << media << " does not exist.\n" << std::flush;
     }
 }
 
