@@ -4,8 +4,10 @@
 #include <cerrno>
 #include <cstring>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sstream>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -63,16 +65,57 @@ Vl::LaunchResult ResultOf(int error)
     }
 }
 
+bool IsProgram(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
 } // namespace
+
+ProcessLauncher::ProcessLauncher(std::string programFolder) : mProgramFolder(std::move(programFolder))
+{
+}
+
+std::string ProcessLauncher::LauncherProgram(const std::string& programFolder)
+{
+    const std::string beside = programFolder + "/spawn";
+    if (IsProgram(beside))
+        return beside;
+    const std::string installed = programFolder + "/../libexec/skyrun/spawn";
+    return IsProgram(installed) ? installed : beside;
+}
+
+std::string ProcessLauncher::MissingFile() const
+{
+    return mMissingFile;
+}
 
 Vl::LaunchResult ProcessLauncher::Start(const std::string& commandLine)
 {
+    mMissingFile.clear();
     std::vector<std::string> arguments = SplitOnBlanks(commandLine);
     if (arguments.empty())
         return Vl::LaunchResult::FileNotFound;
     std::string program = arguments.front();
-    if (program.find('/') == std::string::npos)
-        program = "./" + program;
+    if (program.find('/') == std::string::npos) {
+        if (mProgramFolder.empty()) {
+            program = "./" + program;
+        } else if (program == "spawn") {
+            program = LauncherProgram(mProgramFolder);
+            // The launcher hands over only after this program has ended, too
+            // late to tell anyone that the other program is not there.
+            if (arguments.size() > 1 && arguments[1].find('/') == std::string::npos &&
+                !IsProgram(mProgramFolder + "/" + arguments[1])) {
+                mMissingFile = mProgramFolder + "/" + arguments[1];
+                return Vl::LaunchResult::FileNotFound;
+            }
+        } else {
+            program = mProgramFolder + "/" + program;
+        }
+    }
+    if (access(program.c_str(), F_OK) != 0)
+        mMissingFile = program;
 
     std::vector<std::string> environment = ChildEnvironment();
     std::vector<char*> argv = Pointers(arguments);

@@ -1,12 +1,15 @@
 // Making file objects, the media and working directories, and full media names.
 #include "VlFile.h"
 
+#include "VlHost.h"
+
 #include "FilePosixImp.h"
 #include "PathResolver.h"
 #include "VlLog.h"
 
 #include <cerrno>
 #include <new>
+#include <set>
 #include <unistd.h>
 
 namespace {
@@ -77,12 +80,43 @@ VlResult VlGetBinaryPath(std::string& path)
     return VlReportError(VlOk);
 }
 
+namespace {
+
+std::set<std::string>& MissingMedia()
+{
+    static std::set<std::string> names;
+    return names;
+}
+
+} // namespace
+
 void VlResetPaths()
 {
     Folders() = Directories();
+    MissingMedia().clear();
+}
+
+static VlResult CreateInLocation(Vl::File** file, int32_t location, const std::string& name);
+
+size_t VlMissingMediaCount()
+{
+    return MissingMedia().size();
+}
+
+void VlForgetMissingMedia()
+{
+    MissingMedia().clear();
 }
 
 VlResult VlFileCreate(Vl::File** file, int32_t location, const std::string& name)
+{
+    VlResult result = CreateInLocation(file, location, name);
+    if (result != VlOk && location == Vl::kF_FromMedia && MissingMedia().size() < 100000)
+        MissingMedia().insert(name);
+    return result;
+}
+
+static VlResult CreateInLocation(Vl::File** file, int32_t location, const std::string& name)
 {
     if (file)
         *file = nullptr;
@@ -101,7 +135,15 @@ VlResult VlFileCreate(Vl::File** file, int32_t location, const std::string& name
     path += name;
     if (path.size() >= Vl::kMaxPathLength)
         return VlReportError(ErrFileInvalidName);
-    return VlFileCreateFromPath(file, path);
+    result = VlFileCreateFromPath(file, path);
+    const std::string& shared = Vl::GetHost().sharedDataFolder;
+    if (result == ErrFileNotFound && location == Vl::kF_FromBinary && !shared.empty()) {
+        std::string installed = shared + (shared.back() == '/' ? "" : "/") + name;
+        if (installed.size() < Vl::kMaxPathLength && VlFileCreateFromPath(file, installed) == VlOk)
+            return VlReportError(VlOk);
+        return VlReportError(result);
+    }
+    return result;
 }
 
 VlResult VlFileCreateFromPath(Vl::File** file, const std::string& path)

@@ -3,6 +3,7 @@
 
 #include "VlBase.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -44,6 +45,11 @@ protected:
 // On success *file holds a new named, closed file (count 1) that the caller releases.
 VlResult VlFileCreate(Vl::File** file, int32_t location, const std::string& name);
 VlResult VlFileCreateFromPath(Vl::File** file, const std::string& path);
+
+// The distinct media names that VlFileCreate could not make a file for since
+// the start (or the last VlForgetMissingMedia or VlResetPaths); start-up sums them up for the player.
+size_t VlMissingMediaCount();
+void VlForgetMissingMedia();
 
 VlResult VlSetMediaPath(const std::string& path);
 VlResult VlGetMediaPath(std::string& path);

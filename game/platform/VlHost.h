@@ -34,6 +34,8 @@ public:
     // Handles every pending window event; answers true when a quit was
     // requested (window closed, F12).
     virtual bool Pump() = 0;
+    // Whether a window that loses the focus pauses the game (setting PauseOnFocusLoss).
+    virtual void SetPauseOnFocusLoss(bool pause) {}
 };
 
 enum class LaunchResult {
@@ -50,6 +52,8 @@ public:
     virtual ~Launcher() = default;
     // Starts a command line such as "spawn cardwright" from the working directory.
     virtual LaunchResult Start(const std::string& commandLine) = 0;
+    // After a start that answered FileNotFound: the file it looked for, when known.
+    virtual std::string MissingFile() const { return std::string(); }
 };
 
 struct Host {
@@ -60,6 +64,12 @@ struct Host {
     AudioDevice* audio = nullptr; // null: the game runs silent
     CdDrive* cd = nullptr;        // null: a drive without a disc, the game runs without music
     void* window = nullptr;       // the main window handle handed to the display
+    // An installed game works in the player's own folder: gl.config comes
+    // from settingsFolder, and files named against the working directory that
+    // are not there (credits.txt, the media folder) from sharedDataFolder, the
+    // read-only install tree. Both empty: everything in the working directory.
+    std::string settingsFolder;
+    std::string sharedDataFolder;
 };
 
 // The host is installed once before the application runs; every member may be null.

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <string_view>
 
 namespace {
@@ -144,6 +145,33 @@ public:
         return Line::Read;
     }
 
+    size_t Position() const { return mPos; }
+
+    // Goes on after the line end that follows from (or to the end of the text).
+    void SkipLineFrom(size_t from)
+    {
+        size_t end = mText.find('\n', from);
+        mPos = end == std::string_view::npos ? mText.size() : end + 1;
+    }
+
+    // The 1-based line of a position, and that line's text without its line end.
+    int LineNumberOf(size_t at) const
+    {
+        return 1 + static_cast<int>(std::count(mText.begin(), mText.begin() + std::min(at, mText.size()), '\n'));
+    }
+
+    std::string_view LineOf(size_t at) const
+    {
+        at = std::min(at, mText.size());
+        size_t start = mText.rfind('\n', at == 0 ? 0 : at - 1);
+        start = (start == std::string_view::npos || start >= at) ? 0 : start + 1;
+        size_t end = mText.find('\n', at);
+        std::string_view line = mText.substr(start, (end == std::string_view::npos ? mText.size() : end) - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return line.substr(0, 80);
+    }
+
 private:
     bool AtEnd() const { return mPos >= mText.size(); }
 
@@ -180,6 +208,7 @@ struct FloatKey {
 
 constexpr TruthKey kTruthKeys[] = {
     {"FullScreen", &GlSettings::FullScreen},
+    {"PauseOnFocusLoss", &GlSettings::PauseOnFocusLoss},
     {"PlayCD", &GlSettings::PlayCD},
     {"ShowFrameRate", &GlSettings::ShowFrameRate},
     {"ShowCollisionRects", &GlSettings::ShowCollisionRects},
@@ -212,7 +241,7 @@ constexpr FloatKey kFloatKeys[] = {
     {"SnowballDamage", &GlSettings::SnowballDamage},
 };
 
-// Applies one key; false when its value cannot be read, which ends the file.
+// Applies one key; false when its value cannot be read.
 // An unknown key reads nothing, so its value is taken as the next key.
 bool ApplyKey(const std::string& key, SettingsText& text, GlSettings& settings)
 {
@@ -253,6 +282,11 @@ const GlSettings& Settings()
 
 bool LoadSettings(const std::string& fileName)
 {
+    return LoadSettings(fileName, std::cerr);
+}
+
+bool LoadSettings(const std::string& fileName, std::ostream& warnings)
+{
     std::error_code error;
     if (std::filesystem::is_directory(fileName, error))
         return false;
@@ -279,8 +313,14 @@ bool LoadSettings(const std::string& fileName)
             text.SkipComment();
             continue;
         }
-        if (!ApplyKey(key, text, settings))
-            break;
+        const size_t keyEnd = text.Position();
+        if (ApplyKey(key, text, settings))
+            continue;
+        // One bad line must not cost the player every setting below it.
+        warnings << fileName << " line " << text.LineNumberOf(keyEnd) << ": no usable value for " << key
+                 << " in \"" << text.LineOf(keyEnd) << "\"; the line is skipped.\n";
+        if (key != "MediaPath")
+            text.SkipLineFrom(keyEnd);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 struct GlSettings {
@@ -31,6 +32,8 @@ struct GlSettings {
     float HitOnHeadDamage = 0.1f;
     float SnowballDamage = 0.2f;
     std::string MediaPath = "default";
+    // A window that loses the focus pauses the game and mutes it.
+    bool PauseOnFocusLoss = true;
 };
 
 // The process-wide settings: defaults until LoadSettings, constant afterwards.
@@ -38,9 +41,12 @@ const GlSettings& Settings();
 
 // Applies every key of the file (relative to the working directory) and
 // answers true; false, changing nothing, when it cannot be opened.
-// Reading stops early, keeping what was read so far, at a value that is not a
-// number of its key's type and at a MediaPath line longer than 254 characters.
+// A line whose value is not a number of its key's type, or a MediaPath line
+// longer than 254 characters, is skipped with a warning naming the file and
+// line (on standard error, or on the given stream), and reading goes on
+// with the next line.
 bool LoadSettings(const std::string& fileName);
+bool LoadSettings(const std::string& fileName, std::ostream& warnings);
 
 // Back to the defaults; for tests.
 void ResetSettings();

@@ -24,7 +24,10 @@
 #include "VlLog.h"
 #include "lrDisplay.h"
 
+#include <filesystem>
+#include <iostream>
 #include <new>
+#include <system_error>
 #include <string>
 
 namespace {
@@ -33,17 +36,43 @@ constexpr int kScreenWidth = 640;
 constexpr int kScreenHeight = 480;
 constexpr int kTransparentIndex = 254;
 
+std::string SettingsFile()
+{
+    const std::string& folder = Vl::GetHost().settingsFolder;
+    return folder.empty() ? std::string("gl.config") : folder + "/gl.config";
+}
+
 void SetMediaDirectory()
 {
     const std::string& mediaPath = Settings().MediaPath;
     if (mediaPath != "default") {
         VlSetMediaPath(mediaPath);
-        return;
+    } else {
+        // No media directory is set yet, so this answers the working directory.
+        std::string path;
+        VlGetMediaPath(path);
+        // An installed game's working directory is the player's own folder;
+        // its media stay in the read-only install tree.
+        const std::string& shared = Vl::GetHost().sharedDataFolder;
+        std::error_code error;
+        if (!shared.empty() && !std::filesystem::is_directory(path + "_media", error))
+            path = shared + "/";
+        VlSetMediaPath(path + "_media");
     }
-    // No media directory is set yet, so this answers the working directory.
-    std::string path;
-    VlGetMediaPath(path);
-    VlSetMediaPath(path + "_media");
+    std::string media;
+    VlGetMediaPath(media);
+    std::error_code error;
+    if (!std::filesystem::is_directory(media, error)) {
+        std::cerr << "skyrun: the media folder " << media << " does not exist"
+                  << (mediaPath != "default" ? " (MediaPath in gl.config)" : "") << "; the game has nothing to show.\n";
+    }
+}
+
+std::string LogFileName()
+{
+    std::string folder;
+    VlGetBinaryPath(folder);
+    return folder + "azLog.log";
 }
 
 // The single channels in the order the loop updates and stops them.
@@ -73,7 +102,9 @@ VlResult TestApp::Run()
 void TestApp::StartUp(GlInterfaceRun* firstScreen)
 {
     azLog() << "TestApp::Run - started.\n" << std::flush;
-    LoadSettings("gl.config");
+    LoadSettings(SettingsFile());
+    if (Vl::EventPump* events = Vl::GetHost().events)
+        events->SetPauseOnFocusLoss(Settings().PauseOnFocusLoss);
     SetMediaDirectory();
     StartSound();
 
@@ -88,9 +119,24 @@ void TestApp::StartUp(GlInterfaceRun* firstScreen)
     if (Settings().ShowCollisionRects)
         gCollisionRectImage = az::LoadBlitterObject("CollRect.bmp");
 
+    mScreenshots.Load();
+
     gCurrentScreen = firstScreen != nullptr ? firstScreen : new GlSplash1();
     gNextScreen = gCurrentScreen;
     gCurrentScreen->Load();
+    ReportMissingMedia();
+}
+
+void TestApp::ReportMissingMedia()
+{
+    const size_t missing = VlMissingMediaCount();
+    if (missing == 0 || missing == mReportedMissingMedia)
+        return;
+    // Said once: after the first screen has loaded, or else at the end. The
+    // log has every name, the terminal only the sum.
+    std::cerr << "skyrun: " << missing << (missing == 1 ? " media file" : " media files")
+              << " could not be loaded; see " << LogFileName() << "\n";
+    mReportedMissingMedia = missing;
 }
 
 bool TestApp::RunOneFrame()
@@ -107,6 +153,8 @@ bool TestApp::RunOneFrame()
 
     gCurrentScreen->RunFrame();
     gDrawQueue.DrainAndExecute();
+    // The finished picture is still in the back buffer until the present clears it.
+    mScreenshots.RunFrame();
     lrFlip();
     if (mFramePresentedHook)
         mFramePresentedHook();
@@ -134,7 +182,10 @@ void TestApp::CloseDown()
         gCollisionRectImage = nullptr;
     }
     lrDestroyDisplay();
+    mScreenshots.Release();
     ReleaseSound();
+    if (mReportedMissingMedia == 0)
+        ReportMissingMedia();
     if (gStartCardProgram)
         StartCardProgram();
 }
@@ -265,6 +316,12 @@ void TestApp::StartCardProgram()
     for (const FailureLine& line : kFailureLines) {
         if (line.result == result)
             azLog() << line.text << std::flush;
+    }
+    // The player chose "Cardwright" and the game has ended: say why nothing comes.
+    const std::string missing = launcher != nullptr ? launcher->MissingFile() : std::string();
+    if (result == Vl::LaunchResult::FileNotFound && !missing.empty()) {
+        std::cerr << "skyrun: cardwright is not installed; looked for " << missing << "\n";
+        azLog() << "TestApp::StartCardProgram - not installed, looked for " << missing << "\n" << std::flush;
     }
 }
 

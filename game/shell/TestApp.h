@@ -2,6 +2,7 @@
 #pragma once
 
 #include "GlFrameRateMeter.h"
+#include "GlScreenshotKey.h"
 #include "VlApplication.h"
 
 #include <functional>
@@ -36,10 +37,13 @@ private:
     void HoldPicture();
     void SwitchScreen();
     void StartCardProgram();
+    void ReportMissingMedia();
 
     GlFrameRateMeter mFrameRate;
     float mCdPollAccumulator = 0.0f;
     std::function<void()> mFramePresentedHook;
+    GlScreenshotKey mScreenshots;
+    size_t mReportedMissingMedia = 0;
 };
 
 // Makes the one application object.

@@ -124,4 +124,27 @@ TEST_F(SpawnToolTest, MissingProgramNamesEndAtOnceWithAMessage)
     EXPECT_EQ(RunTool("../child"), 1);
 }
 
+TEST_F(SpawnToolTest, InstalledInLibexecItStartsTheProgramFromTheInstallsBinFolder)
+{
+    // PREFIX/libexec/skyrun/spawn hands over to PREFIX/bin/NAME, found through the game's own launcher call.
+    TempFolder prefix;
+    fs::create_directories(prefix.File("libexec/skyrun"));
+    fs::copy_file(mTool.File("spawn"), prefix.File("libexec/skyrun/spawn"));
+    WriteProgram(prefix, "bin/child", "#!/bin/sh\necho \"$(pwd)\" > answer.tmp\nmv answer.tmp answer.txt\n");
+    WorkingFolder inside(mCaller.Path());
+    ASSERT_TRUE(inside.Entered());
+    pid_t caller = fork();
+    ASSERT_GE(caller, 0);
+    if (caller == 0) {
+        ProcessLauncher launcher(prefix.File("bin"));
+        _exit(launcher.Start("spawn child") == Vl::LaunchResult::Started ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(caller, &status, 0), caller);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(AppearsSoon(prefix.File("bin/answer.txt")));
+    EXPECT_EQ(fs::canonical(prefix.Read("bin/answer.txt").substr(0, prefix.Read("bin/answer.txt").size() - 1)),
+              fs::canonical(prefix.File("bin")));
+}
+
 } // namespace

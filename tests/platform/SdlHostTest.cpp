@@ -38,7 +38,7 @@ TEST_F(SdlHostTest, MakesTheHiddenResizableGameWindowAndFillsTheHost)
 {
     SDL_Window* window = mHost.Window();
     ASSERT_NE(window, nullptr);
-    EXPECT_STREQ(SDL_GetWindowTitle(window), "VlApp");
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "skyrun");
     Uint32 flags = SDL_GetWindowFlags(window);
     EXPECT_TRUE(flags & SDL_WINDOW_HIDDEN);
     EXPECT_TRUE(flags & SDL_WINDOW_RESIZABLE);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace {
@@ -118,19 +119,37 @@ TEST_F(SettingsTest, MediaPathOf254CharactersFitsAndLongerOrMissingKeepsTheOldOn
     EXPECT_TRUE(Load("FullScreen 0\nMediaPath " + std::string(255, 'p') + "\nPlayCD 0\n"));
     EXPECT_EQ(Settings().MediaPath, "default");
     EXPECT_FALSE(Settings().FullScreen);
-    EXPECT_TRUE(Settings().PlayCD);
+    EXPECT_FALSE(Settings().PlayCD);
 
     ResetSettings();
     EXPECT_TRUE(Load("MediaPath   \n"));
     EXPECT_EQ(Settings().MediaPath, "default");
 }
 
-TEST_F(SettingsTest, AValueThatIsNotANumberEndsTheFileKeepingWhatWasRead)
+TEST_F(SettingsTest, ALineWithAValueThatIsNotANumberIsSkippedWithAWarningAndReadingGoesOn)
 {
-    EXPECT_TRUE(Load("PlayCD 0\nFullScreen yes\nShowFrameRate 1\n"));
+    mFolder.Write("gl.config", "PlayCD 0\nFullScreen yes PauseOnFocusLoss 0\r\nShowFrameRate 1\nCitySpeed\nSleighSpeed 7\n");
+    std::ostringstream warnings;
+    EXPECT_TRUE(LoadSettings(mFolder.File("gl.config"), warnings));
     EXPECT_FALSE(Settings().PlayCD);
     EXPECT_TRUE(Settings().FullScreen);
-    EXPECT_FALSE(Settings().ShowFrameRate);
+    EXPECT_TRUE(Settings().PauseOnFocusLoss) << "the rest of a bad line is not read";
+    EXPECT_TRUE(Settings().ShowFrameRate);
+    EXPECT_EQ(Settings().CitySpeed, 105);
+    EXPECT_EQ(Settings().SleighSpeed, 7) << "a key without a value leaves the next line alone";
+    EXPECT_EQ(warnings.str(), mFolder.File("gl.config") +
+                                  " line 2: no usable value for FullScreen in \"FullScreen yes PauseOnFocusLoss 0\"; "
+                                  "the line is skipped.\n" +
+                                  mFolder.File("gl.config") +
+                                  " line 4: no usable value for CitySpeed in \"CitySpeed\"; the line is skipped.\n");
+
+    ResetSettings();
+    warnings.str("");
+    mFolder.Write("gl.config", "MediaPath " + std::string(300, 'p') + "\nPauseOnFocusLoss 0\n");
+    EXPECT_TRUE(LoadSettings(mFolder.File("gl.config"), warnings));
+    EXPECT_EQ(Settings().MediaPath, "default");
+    EXPECT_FALSE(Settings().PauseOnFocusLoss);
+    EXPECT_NE(warnings.str().find(" line 1: no usable value for MediaPath"), std::string::npos);
 
     for (const char* text : {"CitySpeed 2147483648 PlayCD 0", "CitySpeed - PlayCD 0", "FlyerGunDamage inf PlayCD 0",
                              "FlyerGunDamage 1e99 PlayCD 0", "SnowballDamage . PlayCD 0", "CitySpeed"}) {

@@ -137,6 +137,12 @@ bool HeadlessGame::Start(const std::string& startScreen)
     return Start(first);
 }
 
+void HeadlessGame::SetInstalledFolders(const std::string& settingsFolder, const std::string& sharedDataFolder)
+{
+    mSettingsFolder = settingsFolder;
+    mSharedDataFolder = sharedDataFolder;
+}
+
 bool HeadlessGame::Start(GlInterfaceRun* first)
 {
     if (chdir(mFolder.c_str()) != 0) {
@@ -170,6 +176,8 @@ bool HeadlessGame::Start(GlInterfaceRun* first)
     host.launcher = mLauncher.get();
     host.audio = mAudio.get();
     host.cd = mCdDrive.get();
+    host.settingsFolder = mSettingsFolder;
+    host.sharedDataFolder = mSharedDataFolder;
     Vl::SetHost(host);
     lrSetPresenter(mPresenter.get());
 

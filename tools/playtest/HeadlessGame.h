@@ -51,6 +51,9 @@ public:
     bool SaveShot(const std::string& pngPath) const;
     const std::vector<std::string>& LaunchedCommands() const;
     void SetKey(int virtualKey, bool down);
+    // Runs as an installed game does (before Start): gl.config from settingsFolder, media and
+    // other missing working-directory files from sharedDataFolder.
+    void SetInstalledFolders(const std::string& settingsFolder, const std::string& sharedDataFolder);
 
     // The last frame's own picture: palette indices, 640 x 480.
     const std::vector<uint8_t>& LastFrame() const { return mLastFrame; }
@@ -67,6 +70,8 @@ private:
     bool mRunning = false;
     bool mFinished = false;
     std::vector<int> mTapsToRelease;
+    std::string mSettingsFolder;
+    std::string mSharedDataFolder;
     std::unique_ptr<Vl::VirtualClock> mClock;
     std::unique_ptr<Vl::ScriptedKeyboard> mKeys;
     std::unique_ptr<Vl::HeadlessEventPump> mEvents;

@@ -1,4 +1,5 @@
-// spawn NAME: waits until the calling program has ended, then starts NAME from spawn's own folder.
+// spawn NAME: waits until the calling program has ended, then starts NAME from spawn's own folder
+// (or, installed in PREFIX/libexec/skyrun, from PREFIX/bin).
 #include "ProcessLauncher.h"
 
 #include <cerrno>
@@ -99,8 +100,13 @@ int main(int argc, char** argv)
     }
     std::string program = folder + "/" + name;
     if (!IsProgram(program)) {
-        std::cerr << "spawn: the program \"" << name << "\" was not found in " << folder << ".\n";
-        return 1;
+        const std::string installed = folder + "/../../bin";
+        if (!IsProgram(installed + "/" + name)) {
+            std::cerr << "spawn: the program \"" << name << "\" was not found in " << folder << ".\n";
+            return 1;
+        }
+        folder = installed;
+        program = installed + "/" + name;
     }
 
     pid_t caller = CallerProcess();

@@ -1,5 +1,7 @@
-// The SDL presenter: palette indices to a streaming texture, letterboxed into the window.
+// The SDL presenter: palette indices to a streaming texture, letterboxed into the window, paced to the display.
 #include "lrSdlPresenter.h"
+
+#include "lrPaletteConvert.h"
 
 #include <SDL.h>
 
@@ -22,8 +24,14 @@ bool WantsSoftwareRenderer()
 
 SDL_Renderer* CreateRenderer(SDL_Window* window)
 {
-    if (WantsSoftwareRenderer())
+    if (WantsSoftwareRenderer()) {
+        // Otherwise SDL shows the software renderer's window surface through
+        // an OpenGL texture: on a machine without a GPU that means a software
+        // GL (llvmpipe), slower to start than the whole game and busier than
+        // the drawing itself, for a copy the X server can do from shared memory.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (!renderer) {
         // A machine without a working graphics driver still gets a picture.
@@ -31,6 +39,23 @@ SDL_Renderer* CreateRenderer(SDL_Window* window)
         renderer = SDL_CreateRenderer(window, -1, 0);
     }
     return renderer;
+}
+
+double NowMs()
+{
+    return static_cast<double>(SDL_GetPerformanceCounter()) * 1000.0 / static_cast<double>(SDL_GetPerformanceFrequency());
+}
+
+// Without vsync the loop is held to the display's refresh rate (60 Hz when
+// the display does not say): faster frames are never seen, only paid for.
+double PeriodWithoutVsync(SDL_Window* window)
+{
+    SDL_DisplayMode mode;
+    int rate = 60;
+    if (SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(window), &mode) == 0 && mode.refresh_rate >= 30 &&
+        mode.refresh_rate <= 240)
+        rate = mode.refresh_rate;
+    return 1000.0 / rate;
 }
 
 } // namespace
@@ -79,6 +104,16 @@ bool lrSdlPresenter::Open(void* window, int width, int height, bool windowed)
     }
     mWidth = width;
     mHeight = height;
+    // The software renderer claims vsync but only copies the picture; and a
+    // GL driver may claim it and not wait either (a virtual X server). The
+    // clock paces those; a present that really waits is checked for below.
+    SDL_RendererInfo info;
+    bool vsync = SDL_GetRendererInfo(mRenderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 &&
+        SDL_strcasecmp(info.name, "software") != 0;
+    mFramePeriodMs = PeriodWithoutVsync(mWindow);
+    mPeriodMs = vsync ? 0.0 : mFramePeriodMs;
+    mNextPresentMs = 0.0;
+    mQuickPresents = 0;
 
     // The logical size letterboxes the frame into any window shape with its
     // aspect ratio kept, through full-screen and window switches alike.
@@ -96,27 +131,58 @@ void lrSdlPresenter::Present(const uint8_t* pixels, int width, int height, const
     if (!mTexture || !pixels || !palette || width != mWidth || height != mHeight)
         return;
 
-    Uint32 colors[256];
-    for (int i = 0; i < 256; ++i)
-        colors[i] = 0xFF000000u | (Uint32(palette[i * 4]) << 16) | (Uint32(palette[i * 4 + 1]) << 8)
-            | palette[i * 4 + 2];
-
+    uint32_t colors[256];
+    lrBuildArgbColors(palette, colors);
     void* texturePixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(mTexture, nullptr, &texturePixels, &pitch) != 0)
         return;
-    for (int y = 0; y < height; ++y) {
-        const uint8_t* source = pixels + static_cast<size_t>(y) * width;
-        Uint32* target = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(texturePixels) + static_cast<size_t>(y) * pitch);
-        for (int x = 0; x < width; ++x)
-            target[x] = colors[source[x]];
-    }
+    lrConvertToArgb(pixels, width, height, colors, texturePixels, pitch);
     SDL_UnlockTexture(mTexture);
+    Show();
+    WaitForNextFrame();
+}
 
+void lrSdlPresenter::Repaint()
+{
+    if (mTexture)
+        Show();
+}
+
+double lrSdlPresenter::PacingPeriodMs() const
+{
+    return mPeriodMs;
+}
+
+void lrSdlPresenter::Show()
+{
     SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
     SDL_RenderClear(mRenderer);
     SDL_RenderCopy(mRenderer, mTexture, nullptr, nullptr);
     SDL_RenderPresent(mRenderer);
+}
+
+void lrSdlPresenter::WaitForNextFrame()
+{
+    const double now = NowMs();
+    if (mPeriodMs <= 0.0) {
+        // Trusting vsync: two seconds of presents that come back far sooner
+        // than a refresh mean it does not hold the loop, so the clock must.
+        const bool quick = mLastPresentMs > 0.0 && now - mLastPresentMs < mFramePeriodMs / 2;
+        mQuickPresents = quick ? mQuickPresents + 1 : 0;
+        mLastPresentMs = now;
+        if (mQuickPresents >= 120)
+            mPeriodMs = mFramePeriodMs;
+        return;
+    }
+    // Frames are due on a fixed beat; a late frame (a load, a pause) starts a
+    // new beat instead of being followed by a burst that catches up.
+    mNextPresentMs += mPeriodMs;
+    if (mNextPresentMs < now - mPeriodMs || mNextPresentMs > now + mPeriodMs)
+        mNextPresentMs = now + mPeriodMs;
+    const double wait = mNextPresentMs - now;
+    if (wait >= 1.0)
+        SDL_Delay(static_cast<Uint32>(wait));
 }
 
 void lrSdlPresenter::Close()

@@ -19,4 +19,14 @@ void RecordingLauncher::SetResult(LaunchResult result)
     mResult = result;
 }
 
+void RecordingLauncher::SetMissingFile(const std::string& path)
+{
+    mMissingFile = path;
+}
+
+std::string RecordingLauncher::MissingFile() const
+{
+    return mMissingFile;
+}
+
 } // namespace Vl

@@ -6,7 +6,9 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstring>
 #include <new>
 
@@ -28,6 +30,28 @@ bool SourceFormat(uint16_t bitsPerSample, SDL_AudioFormat* format)
         return true;
     default:
         return false;
+    }
+}
+
+// Runs in the mixer on the lane's samples: SDL_mixer's own fades change the
+// volume once per mixing buffer (about 23 ms), too coarse to hide the cut.
+void SDLCALL FadeLane(int, void* stream, int length, void* data)
+{
+    auto* fade = static_cast<SdlAudioDevice::LaneFade*>(data);
+    const int sampleBytes = fade->format == AUDIO_F32SYS ? 4 : 2;
+    const int frames = length / (sampleBytes * fade->channels);
+    for (int frame = 0; frame < frames; ++frame) {
+        const float gain = fade->remainingFrames > 0
+            ? static_cast<float>(fade->remainingFrames) / static_cast<float>(fade->totalFrames) : 0.0f;
+        if (fade->remainingFrames > 0)
+            --fade->remainingFrames;
+        for (int c = 0; c < fade->channels; ++c) {
+            const size_t index = static_cast<size_t>(frame) * fade->channels + c;
+            if (sampleBytes == 4)
+                static_cast<float*>(stream)[index] *= gain;
+            else
+                static_cast<Sint16*>(stream)[index] = static_cast<Sint16>(static_cast<Sint16*>(stream)[index] * gain);
+        }
     }
 }
 
@@ -61,10 +85,25 @@ void SdlAudioDevice::Close()
             Mix_FreeChunk(voice.chunk);
     }
     mVoices.clear();
+    FreeFinishedFades();
     mLanes.clear();
+    mFades.clear();
     Mix_AllocateChannels(0);
     SdlMixer::Close();
     mOpen = false;
+}
+
+void SdlAudioDevice::FreeFinishedFades()
+{
+    for (size_t i = 0; i < mRetired.size();) {
+        if (Mix_Playing(mRetired[i].lane) && Mix_GetChunk(mRetired[i].lane) == mRetired[i].voice.chunk) {
+            ++i;
+            continue;
+        }
+        if (mRetired[i].voice.chunk)
+            Mix_FreeChunk(mRetired[i].voice.chunk);
+        mRetired.erase(mRetired.begin() + static_cast<std::ptrdiff_t>(i));
+    }
 }
 
 bool SdlAudioDevice::IsHeld(int lane) const
@@ -117,6 +156,7 @@ AudioResult SdlAudioDevice::CreateVoice(const PcmFormat& format, const uint8_t* 
     if (whole > static_cast<size_t>(INT_MAX / (cvt.len_mult > 0 ? cvt.len_mult : 1)))
         return AudioResult::OutOfMemory;
 
+    FreeFinishedFades();
     Voice made;
     if (whole > 0) {
         try {
@@ -151,15 +191,25 @@ void SdlAudioDevice::DestroyVoice(AudioVoice voice)
     auto found = mVoices.find(voice);
     if (found == mVoices.end())
         return;
+    int fadingLane = -1;
     for (size_t i = 0; i < mLanes.size(); ++i) {
-        if (mLanes[i].voice == voice) {
-            Mix_HaltChannel(static_cast<int>(i));
-            mLanes[i].voice = 0;
-        }
+        if (mLanes[i].voice != voice)
+            continue;
+        const int lane = static_cast<int>(i);
+        // A sound released right after its stop (a screen switch) finishes its fade first.
+        if (mLanes[i].stopped && fadingLane < 0 && Mix_Playing(lane))
+            fadingLane = lane;
+        else
+            Mix_HaltChannel(lane);
+        mLanes[i].voice = 0;
     }
-    if (found->second.chunk)
+    if (fadingLane >= 0) {
+        mRetired.push_back(Retired{fadingLane, std::move(found->second)});
+    } else if (found->second.chunk) {
         Mix_FreeChunk(found->second.chunk);
+    }
     mVoices.erase(found);
+    FreeFinishedFades();
 }
 
 AudioResult SdlAudioDevice::Play(int lane, AudioVoice voice, bool loop)
@@ -169,20 +219,39 @@ AudioResult SdlAudioDevice::Play(int lane, AudioVoice voice, bool loop)
         return AudioResult::InvalidParam;
     mLanes[lane].voice = voice;
     mLanes[lane].loop = loop;
+    mLanes[lane].stopped = false;
     if (!found->second.chunk) {
         Mix_HaltChannel(lane);
+        FreeFinishedFades();
         return AudioResult::Ok;
     }
-    if (Mix_PlayChannel(lane, found->second.chunk, loop ? -1 : 0) < 0)
-        return AudioResult::Generic;
-    return AudioResult::Ok;
+    Mix_UnregisterAllEffects(lane);
+    const int played = Mix_PlayChannel(lane, found->second.chunk, loop ? -1 : 0);
+    FreeFinishedFades();
+    return played < 0 ? AudioResult::Generic : AudioResult::Ok;
 }
 
 AudioResult SdlAudioDevice::Stop(int lane)
 {
     if (!IsHeld(lane))
         return AudioResult::InvalidParam;
-    Mix_HaltChannel(lane);
+    if (Mix_Playing(lane) && !Mix_Paused(lane) && !mLanes[lane].stopped) {
+        if (mFades.size() <= static_cast<size_t>(lane))
+            mFades.resize(static_cast<size_t>(lane) + 1);
+        if (!mFades[lane])
+            mFades[lane] = std::make_unique<LaneFade>();
+        LaneFade& fade = *mFades[lane];
+        fade.totalFrames = std::max(1, mFrequency * kFadeMs / 1000);
+        fade.remainingFrames = fade.totalFrames;
+        fade.channels = std::max(1, mChannels);
+        fade.format = mFormat;
+        // Silent after the ramp; the mixer drops the lane (and the effect) soon after.
+        if (Mix_RegisterEffect(lane, FadeLane, nullptr, &fade) == 0 || Mix_ExpireChannel(lane, 2 * kFadeMs) == 0)
+            Mix_HaltChannel(lane);
+    } else if (!mLanes[lane].stopped) {
+        Mix_HaltChannel(lane);
+    }
+    mLanes[lane].stopped = true;
     return AudioResult::Ok;
 }
 
@@ -190,7 +259,7 @@ AudioResult SdlAudioDevice::GetStatus(int lane, bool* playing, bool* looping)
 {
     if (!IsHeld(lane))
         return AudioResult::InvalidParam;
-    *playing = Mix_Playing(lane) != 0;
+    *playing = !mLanes[lane].stopped && Mix_Playing(lane) != 0;
     *looping = *playing && mLanes[lane].loop;
     return AudioResult::Ok;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
 
 struct Mix_Chunk;
@@ -26,8 +27,20 @@ public:
                             const std::string& label, AudioVoice* voice) override;
     void DestroyVoice(AudioVoice voice) override;
     AudioResult Play(int lane, AudioVoice voice, bool loop) override;
+    // Fades the lane out over kFadeMs instead of cutting the wave (a click);
+    // the lane answers not playing at once.
     AudioResult Stop(int lane) override;
     AudioResult GetStatus(int lane, bool* playing, bool* looping) override;
+
+    static constexpr int kFadeMs = 20;
+
+    // What the mixer runs on a stopped lane: a straight ramp to silence.
+    struct LaneFade {
+        int totalFrames = 1;
+        int remainingFrames = 0;
+        int channels = 2;
+        uint16_t format = 0;
+    };
 
 private:
     struct Voice {
@@ -38,9 +51,16 @@ private:
         bool held = false;
         AudioVoice voice = 0;
         bool loop = false;
+        bool stopped = false; // fading out after Stop
+    };
+    // A voice destroyed while its lane fades out: freed once the fade is over.
+    struct Retired {
+        int lane;
+        Voice voice;
     };
 
     bool IsHeld(int lane) const;
+    void FreeFinishedFades();
 
     bool mOpen = false;
     int mFrequency = 0;
@@ -49,6 +69,8 @@ private:
     AudioVoice mNextVoice = 1;
     std::map<AudioVoice, Voice> mVoices;
     std::vector<Lane> mLanes;
+    std::vector<Retired> mRetired;
+    std::vector<std::unique_ptr<LaneFade>> mFades; // by lane; the mixer reads them while a fade runs
 };
 
 } // namespace Vl

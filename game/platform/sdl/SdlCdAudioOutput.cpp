@@ -11,13 +11,27 @@ namespace Vl {
 SdlCdAudioOutput::~SdlCdAudioOutput()
 {
     Stop();
+    FinishFade();
     if (mMixerOpen)
         SdlMixer::Close();
+}
+
+void SdlCdAudioOutput::FinishFade()
+{
+    if (!mFading)
+        return;
+    // The mixer halts the music at the end of the fade, within a mixing buffer or two.
+    for (int waited = 0; waited < 150 && Mix_PlayingMusic() && SdlMixer::MusicFading(); waited += 2)
+        SDL_Delay(2);
+    Mix_HaltMusic();
+    Mix_FreeMusic(mFading);
+    mFading = nullptr;
 }
 
 bool SdlCdAudioOutput::Play(const std::string& path, uint32_t fromMs, uint32_t toMs)
 {
     Stop();
+    FinishFade();
     if (!mMixerOpen)
         mMixerOpen = SdlMixer::Open();
     if (!mMixerOpen)
@@ -43,8 +57,13 @@ void SdlCdAudioOutput::Stop()
     if (!mMusic)
         return;
     mStoppedAtMs = PositionMs();
-    Mix_HaltMusic();
-    Mix_FreeMusic(mMusic);
+    FinishFade();
+    if (Mix_PlayingMusic() && !Mix_PausedMusic() && SdlMixer::FadeOutMusic(kFadeMs)) {
+        mFading = mMusic;
+    } else {
+        Mix_HaltMusic();
+        Mix_FreeMusic(mMusic);
+    }
     mMusic = nullptr;
 }
 

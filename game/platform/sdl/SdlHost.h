@@ -6,6 +6,7 @@
 struct SDL_Window;
 
 #include <memory>
+#include <string>
 
 namespace Vl {
 
@@ -23,15 +24,23 @@ public:
     SdlHost& operator=(const SdlHost&) = delete;
 
     // Starts SDL video, events and game controllers and makes the main window
-    // "VlApp", 640 x 480, resizable and still hidden (the display shows it).
-    // False after a message on standard error.
+    // "skyrun", 640 x 480, resizable and still hidden (the display shows it).
+    // With no display to show it on (no X or Wayland server, or SDL falling
+    // back to an off-screen driver nobody asked for) it writes one line to
+    // standard error and answers false; also false after a message when the
+    // window cannot be made.
     bool Start();
 
     // Puts clock, keys, events and window into the host record; its launcher
     // and audio device are left as they are. Only after a successful Start.
     void Fill(Host& host);
 
+    // Gives the window the picture of a PNG file (the program's icon); false
+    // when it cannot be read.
+    bool SetIcon(const std::string& pngPath);
+
     SDL_Window* Window() const;
+    SdlEventPump* Events() const;
 
 private:
     bool mStarted = false;

@@ -28,6 +28,7 @@ constexpr KeyScancodes kKeyScancodes[] = {
     {kVK_Up, {SDL_SCANCODE_UP, SDL_SCANCODE_UNKNOWN}},
     {kVK_Right, {SDL_SCANCODE_RIGHT, SDL_SCANCODE_UNKNOWN}},
     {kVK_Down, {SDL_SCANCODE_DOWN, SDL_SCANCODE_UNKNOWN}},
+    {kVK_Snapshot, {SDL_SCANCODE_PRINTSCREEN, SDL_SCANCODE_UNKNOWN}},
 };
 
 // The buttons and stick direction that count as a key on every controller.
@@ -44,8 +45,7 @@ constexpr PadBinding kPadBindings[] = {
     {kVK_Up, {SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_LEFTY, -1},
     {kVK_Down, {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_LEFTY, 1},
     {kVK_Space, {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_INVALID, 0},
-    {kVK_Return, {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_INVALID}, SDL_CONTROLLER_AXIS_INVALID, 0},
-    {kVK_Escape, {SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_BACK}, SDL_CONTROLLER_AXIS_INVALID, 0},
+    {kVK_Return, {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_START}, SDL_CONTROLLER_AXIS_INVALID, 0},
 };
 
 // The symbol a US keyboard gives the key at this position.
@@ -63,6 +63,11 @@ SDL_Keycode SymbolOf(SDL_Scancode code)
     case SDL_SCANCODE_SPACE: return SDLK_SPACE;
     default: return SDL_SCANCODE_TO_KEYCODE(code);
     }
+}
+
+size_t StickSlot(SDL_GameControllerAxis axis, int direction)
+{
+    return (axis == SDL_CONTROLLER_AXIS_LEFTX ? 0 : 2) + (direction < 0 ? 0 : 1);
 }
 
 bool StickPushed(SDL_GameController* pad, SDL_GameControllerAxis axis, int direction)
@@ -104,33 +109,105 @@ bool SdlKeyboard::IsDown(int virtualKey)
     if (virtualKey == kVK_Return && (SDL_GetModState() & KMOD_ALT))
         return false; // Alt+Enter switches the window; it is not a game key then
     for (SDL_Scancode code : ScancodesFor(virtualKey)) {
-        if (code != SDL_SCANCODE_UNKNOWN && code < count && state[code])
+        if (code == SDL_SCANCODE_UNKNOWN)
+            continue;
+        if (ScancodeDown(code, state, count))
             return true;
         // Also the key that carries the same symbol in the current keymap: on
         // X servers whose key numbering SDL does not recognise (a bare Xvfb
         // among them) the arrows land on other scancodes.
-        SDL_Scancode mapped = code == SDL_SCANCODE_UNKNOWN ? code : SDL_GetScancodeFromKey(SymbolOf(code));
-        if (mapped != SDL_SCANCODE_UNKNOWN && mapped != code && mapped < count && state[mapped])
+        SDL_Scancode mapped = SDL_GetScancodeFromKey(SymbolOf(code));
+        if (mapped != SDL_SCANCODE_UNKNOWN && mapped != code && ScancodeDown(mapped, state, count))
             return true;
     }
     return ControllerDown(virtualKey);
 }
 
+bool SdlKeyboard::ScancodeDown(SDL_Scancode code, const Uint8* state, int count) const
+{
+    if (code < 0 || code >= SDL_NUM_SCANCODES)
+        return false;
+    return mTapped[code] || (code < count && state[code]);
+}
+
+bool SdlKeyboard::ButtonDown(SDL_GameControllerButton button)
+{
+    if (button < 0 || button >= SDL_CONTROLLER_BUTTON_MAX)
+        return false;
+    if (mButtonTapped[button])
+        return true;
+    for (SDL_GameController* pad : mControllers) {
+        if (SDL_GameControllerGetButton(pad, button) != 0)
+            return true;
+    }
+    return false;
+}
+
 bool SdlKeyboard::ControllerDown(int virtualKey)
 {
+    if (virtualKey == kVK_Escape)
+        return mBackHeld && mNow - mBackDownSince >= kBackHoldMs;
     for (const PadBinding& binding : kPadBindings) {
         if (binding.virtualKey != virtualKey)
             continue;
+        for (SDL_GameControllerButton button : binding.buttons) {
+            if (button != SDL_CONTROLLER_BUTTON_INVALID && ButtonDown(button))
+                return true;
+        }
+        if (binding.axis == SDL_CONTROLLER_AXIS_INVALID)
+            continue;
+        if (mStickTapped[StickSlot(binding.axis, binding.direction)])
+            return true;
         for (SDL_GameController* pad : mControllers) {
-            for (SDL_GameControllerButton button : binding.buttons) {
-                if (button != SDL_CONTROLLER_BUTTON_INVALID && SDL_GameControllerGetButton(pad, button) != 0)
-                    return true;
-            }
-            if (binding.axis != SDL_CONTROLLER_AXIS_INVALID && StickPushed(pad, binding.axis, binding.direction))
+            if (StickPushed(pad, binding.axis, binding.direction))
                 return true;
         }
     }
     return false;
+}
+
+void SdlKeyboard::AxisMoved(Uint8 axis, Sint16 value)
+{
+    if (axis != SDL_CONTROLLER_AXIS_LEFTX && axis != SDL_CONTROLLER_AXIS_LEFTY)
+        return;
+    if (value <= -kStickThreshold)
+        mStickTapped[StickSlot(static_cast<SDL_GameControllerAxis>(axis), -1)] = true;
+    else if (value >= kStickThreshold)
+        mStickTapped[StickSlot(static_cast<SDL_GameControllerAxis>(axis), 1)] = true;
+}
+
+void SdlKeyboard::BeginFrame(Uint32 now)
+{
+    mTapped.fill(false);
+    mButtonTapped.fill(false);
+    mStickTapped.fill(false);
+    mNow = now;
+}
+
+void SdlKeyboard::KeyWentDown(SDL_Scancode code)
+{
+    if (code >= 0 && code < SDL_NUM_SCANCODES)
+        mTapped[code] = true;
+}
+
+void SdlKeyboard::ButtonWentDown(Uint8 button, Uint32 now)
+{
+    if (button >= SDL_CONTROLLER_BUTTON_MAX)
+        return;
+    if (button == SDL_CONTROLLER_BUTTON_BACK) {
+        // Back is a held button, never a tap: it counts only once it has stayed down.
+        if (!mBackHeld)
+            mBackDownSince = now;
+        mBackHeld = true;
+        return;
+    }
+    mButtonTapped[button] = true;
+}
+
+void SdlKeyboard::ButtonWentUp(Uint8 button)
+{
+    if (button == SDL_CONTROLLER_BUTTON_BACK)
+        mBackHeld = false;
 }
 
 void SdlKeyboard::AddController(int joystickIndex)
@@ -153,6 +230,7 @@ void SdlKeyboard::RemoveController(SDL_JoystickID instanceId)
     SDL_GameController* pad = SDL_GameControllerFromInstanceID(instanceId);
     auto found = std::find(mControllers.begin(), mControllers.end(), pad);
     if (pad && found != mControllers.end()) {
+        mBackHeld = false;
         mControllers.erase(found);
         SDL_GameControllerClose(pad);
     }
