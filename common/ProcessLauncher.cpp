@@ -44,32 +44,32 @@ std::vector<char*> Pointers(std::vector<std::string>& texts)
     return pointers;
 }
 
-Vl::LaunchResult ResultOf(int error)
+LaunchResult ResultOf(int error)
 {
     switch (error) {
     case 0:
-        return Vl::LaunchResult::Started;
+        return LaunchResult::Started;
     case ENOENT:
-        return Vl::LaunchResult::FileNotFound;
+        return LaunchResult::FileNotFound;
     case ENOTDIR:
-        return Vl::LaunchResult::PathNotFound;
+        return LaunchResult::PathNotFound;
     case ENOEXEC:
-        return Vl::LaunchResult::BadExecutable;
+        return LaunchResult::BadExecutable;
     case ENOMEM:
     case EAGAIN:
-        return Vl::LaunchResult::OutOfMemory;
+        return LaunchResult::OutOfMemory;
     default:
-        return Vl::LaunchResult::OtherFailure;
+        return LaunchResult::OtherFailure;
     }
 }
 
 } // namespace
 
-Vl::LaunchResult ProcessLauncher::Start(const std::string& commandLine)
+LaunchResult ProcessLauncher::Start(const std::string& commandLine)
 {
     std::vector<std::string> arguments = SplitOnBlanks(commandLine);
     if (arguments.empty())
-        return Vl::LaunchResult::FileNotFound;
+        return LaunchResult::FileNotFound;
     std::string program = arguments.front();
     if (program.find('/') == std::string::npos)
         program = "./" + program;

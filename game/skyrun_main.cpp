@@ -46,7 +46,7 @@ int main(int, char**)
     ProcessLauncher launcher;
     lrSdlPresenter presenter;
     Vl::SdlAudioDevice audio;
-    Vl::SdlCdAudioOutput cdOutput;
+    SdlCdAudioOutput cdOutput;
     VirtualCdDrive cdDrive(cdOutput, ".");
     Vl::Host host;
     sdl.Fill(host);

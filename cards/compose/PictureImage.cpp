@@ -1,6 +1,9 @@
 // Image elements of the picture buttons and the mouse codes their events carry.
 #include "PictureImage.h"
 
+#include <QBitmap>
+#include <QColor>
+
 namespace PictureImage {
 
 QLabel* Make(QWidget* owner)
@@ -10,6 +13,13 @@ QLabel* Make(QWidget* owner)
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
     image->setScaledContents(false);
     return image;
+}
+
+QPixmap Keyed(QPixmap picture)
+{
+    if (!picture.isNull())
+        picture.setMask(picture.createMaskFromColor(QColor(255, 0, 255)));
+    return picture;
 }
 
 void Set(QLabel* image, const QPixmap& picture)

@@ -8,6 +8,8 @@
 namespace PictureImage {
 
 QLabel* Make(QWidget* owner);
+// The picture with its pure magenta pixels made see-through, as every button picture is drawn.
+QPixmap Keyed(QPixmap picture);
 // Gives the element a picture and its size; a null picture is not taken.
 void Set(QLabel* image, const QPixmap& picture);
 QPixmap Get(const QLabel* image);

@@ -29,21 +29,28 @@ void RollButton::SetHoverPicture(const QPixmap& picture) { PictureImage::Set(mHo
 
 void RollButton::SetUpPictureFile(const QString& fileName)
 {
-    const QPixmap picture(fileName);
+    const QPixmap picture = PictureImage::Keyed(QPixmap(fileName));
     if (picture.isNull())
         return;
     SetUpPicture(picture);
     resize(picture.size());
 }
 
-void RollButton::SetPushPictureFile(const QString& fileName) { SetPushPicture(QPixmap(fileName)); }
-void RollButton::SetHoverPictureFile(const QString& fileName) { SetHoverPicture(QPixmap(fileName)); }
+void RollButton::SetPushPictureFile(const QString& fileName)
+{
+    SetPushPicture(PictureImage::Keyed(QPixmap(fileName)));
+}
+
+void RollButton::SetHoverPictureFile(const QString& fileName)
+{
+    SetHoverPicture(PictureImage::Keyed(QPixmap(fileName)));
+}
 
 void RollButton::LoadFromResource(int resId)
 {
-    SetUpPicture(CardResources::Bitmap(resId + 2));
-    SetPushPicture(CardResources::Bitmap(resId + 4));
-    SetHoverPicture(CardResources::Bitmap(resId + 5));
+    SetUpPicture(PictureImage::Keyed(CardResources::Bitmap(resId + 2)));
+    SetPushPicture(PictureImage::Keyed(CardResources::Bitmap(resId + 4)));
+    SetHoverPicture(PictureImage::Keyed(CardResources::Bitmap(resId + 5)));
     if (!UpPicture().isNull())
         resize(UpPicture().size());
 }

@@ -21,19 +21,22 @@ void ToggleButton::SetOffPicture(const QPixmap& picture) { PictureImage::Set(mOf
 
 void ToggleButton::SetOnPictureFile(const QString& fileName)
 {
-    const QPixmap picture(fileName);
+    const QPixmap picture = PictureImage::Keyed(QPixmap(fileName));
     if (picture.isNull())
         return;
     SetOnPicture(picture);
     resize(picture.size());
 }
 
-void ToggleButton::SetOffPictureFile(const QString& fileName) { SetOffPicture(QPixmap(fileName)); }
+void ToggleButton::SetOffPictureFile(const QString& fileName)
+{
+    SetOffPicture(PictureImage::Keyed(QPixmap(fileName)));
+}
 
 void ToggleButton::LoadFromResource(int resId)
 {
-    SetOnPicture(CardResources::Bitmap(resId + 1));
-    SetOffPicture(CardResources::Bitmap(resId + 3));
+    SetOnPicture(PictureImage::Keyed(CardResources::Bitmap(resId + 1)));
+    SetOffPicture(PictureImage::Keyed(CardResources::Bitmap(resId + 3)));
     if (!OnPicture().isNull())
         resize(OnPicture().size());
 }

@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-namespace Vl {
-
 class SdlMixer {
 public:
     // Starts SDL audio and the mixer (44100 Hz, 16-bit, stereo) on the first
@@ -16,4 +14,3 @@ public:
     static void DeviceFormat(int* frequency, uint16_t* format, int* channels);
 };
 
-} // namespace Vl

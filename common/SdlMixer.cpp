@@ -4,8 +4,6 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-namespace Vl {
-
 namespace {
 int gOpenCount = 0;
 int gFrequency = 0;
@@ -50,4 +48,3 @@ void SdlMixer::DeviceFormat(int* frequency, uint16_t* format, int* channels)
     *channels = gChannels;
 }
 
-} // namespace Vl

@@ -1,0 +1,20 @@
+// Starting another program by a command line, and how such a start can fail.
+#pragma once
+
+#include <string>
+
+enum class LaunchResult {
+    Started,
+    OutOfMemory,
+    FileNotFound,
+    PathNotFound,
+    BadExecutable,
+    OtherFailure,
+};
+
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // Starts a command line such as "spawn cardwright" from the working directory.
+    virtual LaunchResult Start(const std::string& commandLine) = 0;
+};
