@@ -46,7 +46,7 @@ frmMain* Start(const std::function<frmMain*()>& makeMain)
     main->show();
     main->raise();
     main->activateWindow();
-    QTimer::singleShot(0, main, &frmMain::PlayerFlow);
+    main->PlayerFlowUnlessActivated();
     return main;
 }
 

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -137,6 +138,7 @@ void frmMain::PlayerFlow()
 {
     if (mEnded || mInLogin || !isVisible())
         return;
+    mFlowRanSinceShown = true;
     if (mLogin->UserName().isEmpty()) {
         LoginAction();
         return;
@@ -158,9 +160,22 @@ void frmMain::LoginAction()
         close();
         return;
     }
-    // Showing the window normally activates it, which runs the flow again; a
-    // desktop without a window manager may not, so the flow is also queued.
-    QTimer::singleShot(0, this, &frmMain::PlayerFlow);
+    // Showing the window activates it, which runs the flow again.
+    PlayerFlowUnlessActivated();
+}
+
+void frmMain::PlayerFlowUnlessActivated()
+{
+    QTimer::singleShot(kActivationWaitMs, this, [this] {
+        if (!mFlowRanSinceShown)
+            PlayerFlow();
+    });
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    mFlowRanSinceShown = false;
+    QMainWindow::showEvent(event);
 }
 
 void frmMain::TextAction()

@@ -27,6 +27,8 @@ class frmMain : public QMainWindow {
 public:
     static constexpr int kClientWidth = 640;
     static constexpr int kClientHeight = 480;
+    // How long a shown window waits for its activation before running the player flow itself.
+    static constexpr int kActivationWaitMs = 300;
 
     // cdDrive may be null: the music then stays off.
     frmMain(Launcher& launcher, VirtualCdDrive* cdDrive, QWidget* parent = nullptr);
@@ -38,6 +40,9 @@ public:
     // Run whenever the window becomes active: the login while nobody plays,
     // otherwise the first category for the player's level.
     void PlayerFlow();
+    // Runs the flow a little later unless an activation has run it since the window was shown:
+    // a desktop without a window manager may never activate the window.
+    void PlayerFlowUnlessActivated();
     // Hides this window for the modal login; ends the program after Quit or a game start.
     void LoginAction();
     // The text window over this one; its text goes to the canvas after OK.
@@ -76,6 +81,7 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenus();
@@ -92,4 +98,5 @@ private:
     QPrinter mPrinter;
     bool mInLogin = false;
     bool mEnded = false;
+    bool mFlowRanSinceShown = false;
 };

@@ -148,7 +148,7 @@ Canvas LoginPicture()
     WinterBackdrop(cr, 430, 272, 51);
     DrawFrostPanel(cr, 20, 12, 390, 130, true);
     DrawSnowCappedText(cr, TitleLettering(30), "Who is playing?", 215, 24, SnowCap{4, 0.35, 5});
-    DrawText(cr, Lettering(13), "Pick your name from the game:", 196, 70);
+    DrawText(cr, Lettering(13), "Pick your name:", 196, 70);
     // The slot the name list sits in.
     cairo_rectangle(cr, 102, 90, 187, 34);
     FillOutlined(cr, pal::kGold[9], pal::kBlack);
@@ -158,8 +158,6 @@ Canvas LoginPicture()
     TextStyle label = Lettering(12);
     DrawText(cr, label, "Quit", 81, 236);
     DrawText(cr, label, "Play the game", 214, 254);
-    DrawText(cr, label, "Back to", 351, 234);
-    DrawText(cr, label, "my picture", 351, 249);
     return canvas;
 }
 
