@@ -326,6 +326,26 @@ private slots:
         QVERIFY(!main.Login()->isVisible());
     }
 
+    void TheAboutBoxClosesOnAClickAnywhere()
+    {
+        QuietLauncher launcher;
+        frmMain main(launcher, nullptr);
+        main.Load();
+        QSize shownSize;
+        QString shownTitle;
+        QTimer::singleShot(0, &main, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            QVERIFY(about);
+            shownSize = about->size();
+            shownTitle = about->windowTitle();
+            QTest::mouseClick(about, Qt::LeftButton, Qt::NoModifier, QPoint(400, 300));
+        });
+        main.mnuHelpAbout->trigger();
+        QCOMPARE(shownSize, QSize(512, 384));
+        QCOMPARE(shownTitle, QStringLiteral("About Cardwright"));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void TheSplashStaysUntilTwoSecondsAfterTheNearestWholeSecond()
     {
         QCOMPARE(MainMod::SplashEnd(100.4), 102.0);
