@@ -46,22 +46,22 @@ std::vector<char*> Pointers(std::vector<std::string>& texts)
     return pointers;
 }
 
-Vl::LaunchResult ResultOf(int error)
+LaunchResult ResultOf(int error)
 {
     switch (error) {
     case 0:
-        return Vl::LaunchResult::Started;
+        return LaunchResult::Started;
     case ENOENT:
-        return Vl::LaunchResult::FileNotFound;
+        return LaunchResult::FileNotFound;
     case ENOTDIR:
-        return Vl::LaunchResult::PathNotFound;
+        return LaunchResult::PathNotFound;
     case ENOEXEC:
-        return Vl::LaunchResult::BadExecutable;
+        return LaunchResult::BadExecutable;
     case ENOMEM:
     case EAGAIN:
-        return Vl::LaunchResult::OutOfMemory;
+        return LaunchResult::OutOfMemory;
     default:
-        return Vl::LaunchResult::OtherFailure;
+        return LaunchResult::OtherFailure;
     }
 }
 
@@ -91,12 +91,12 @@ std::string ProcessLauncher::MissingFile() const
     return mMissingFile;
 }
 
-Vl::LaunchResult ProcessLauncher::Start(const std::string& commandLine)
+LaunchResult ProcessLauncher::Start(const std::string& commandLine)
 {
     mMissingFile.clear();
     std::vector<std::string> arguments = SplitOnBlanks(commandLine);
     if (arguments.empty())
-        return Vl::LaunchResult::FileNotFound;
+        return LaunchResult::FileNotFound;
     std::string program = arguments.front();
     if (program.find('/') == std::string::npos) {
         if (mProgramFolder.empty()) {
@@ -108,7 +108,7 @@ Vl::LaunchResult ProcessLauncher::Start(const std::string& commandLine)
             if (arguments.size() > 1 && arguments[1].find('/') == std::string::npos &&
                 !IsProgram(mProgramFolder + "/" + arguments[1])) {
                 mMissingFile = mProgramFolder + "/" + arguments[1];
-                return Vl::LaunchResult::FileNotFound;
+                return LaunchResult::FileNotFound;
             }
         } else {
             program = mProgramFolder + "/" + program;

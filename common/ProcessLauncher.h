@@ -1,7 +1,7 @@
 // Starts another program of the package, as "spawn cardwright", from the working directory.
 #pragma once
 
-#include "VlHost.h"
+#include "Launcher.h"
 
 #include <string>
 
@@ -9,7 +9,7 @@
 // can wait for the caller to end even if the caller has already gone.
 constexpr const char* kSpawnCallerVariable = "SKYRUN_SPAWN_CALLER";
 
-class ProcessLauncher : public Vl::Launcher {
+class ProcessLauncher : public Launcher {
 public:
     ProcessLauncher() = default;
     // Programs are looked for in programFolder rather than the working
@@ -21,7 +21,7 @@ public:
     // The line is split on blanks; the first word names the program, taken
     // relative to the working directory (or the program folder) when it
     // holds no '/'. The program runs on its own: nobody waits for it.
-    Vl::LaunchResult Start(const std::string& commandLine) override;
+    LaunchResult Start(const std::string& commandLine) override;
     std::string MissingFile() const override;
 
     // The launcher of a package whose programs are in programFolder: beside

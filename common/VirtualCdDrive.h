@@ -5,7 +5,7 @@
 #include "CdAudioOutput.h"
 #include "CdCommand.h"
 #include "CdDisc.h"
-#include "VlCdDrive.h"
+#include "CdDrive.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,7 +17,7 @@ enum class CdNotify { Successful = 1, Superseded = 2, Aborted = 4, Failure = 8 }
 
 enum class CdError { None, NoDisc, UnknownCommand, OutOfRange, CannotPlay };
 
-class VirtualCdDrive : public Vl::CdDrive {
+class VirtualCdDrive : public CdDrive {
 public:
     // The disc is the folder "cd" inside programFolder, read now and again at every "open".
     VirtualCdDrive(CdAudioOutput& output, std::string programFolder);

@@ -89,7 +89,7 @@ int main(int, char**)
     ProcessLauncher launcher(folders.program);
     lrSdlPresenter presenter;
     Vl::SdlAudioDevice audio;
-    Vl::SdlCdAudioOutput cdOutput;
+    SdlCdAudioOutput cdOutput;
     VirtualCdDrive cdDrive(cdOutput, folders.cd);
     Vl::Host host;
     sdl.Fill(host);
@@ -100,7 +100,7 @@ int main(int, char**)
     host.sharedDataFolder = folders.sharedData;
     Vl::SetHost(host);
     lrSetPresenter(&presenter);
-    sdl.Events()->SetPauseHandlers([](bool paused) { Vl::SdlMixer::Mute(paused); },
+    sdl.Events()->SetPauseHandlers([](bool paused) { SdlMixer::Mute(paused); },
                                    [&presenter] { presenter.Repaint(); });
     Vl::OpenLogs();
 

@@ -1,17 +1,10 @@
-// The CD drive as the game sees it: text commands in, a text reply out.
+// The CD drive as the game's platform layer names it; the interface itself is shared with cardwright.
 #pragma once
 
-#include <string>
+#include "CdDrive.h"
 
 namespace Vl {
 
-class CdDrive {
-public:
-    virtual ~CdDrive() = default;
-    // Carries out one command such as "status cdaudio mode". Answers false
-    // when it failed (no disc, unknown command, track out of range); the
-    // reply is then empty.
-    virtual bool SendCommand(const std::string& command, std::string& reply) = 0;
-};
+using CdDrive = ::CdDrive;
 
 } // namespace Vl

@@ -3,13 +3,15 @@
 // headless host drives tests and the playtest tool; the game sees only these.
 #pragma once
 
+#include "Launcher.h"
+#include "VlCdDrive.h"
+
 #include <cstdint>
 #include <string>
 
 namespace Vl {
 
 class AudioDevice;
-class CdDrive;
 
 class Clock {
 public:
@@ -38,23 +40,9 @@ public:
     virtual void SetPauseOnFocusLoss(bool pause) {}
 };
 
-enum class LaunchResult {
-    Started,
-    OutOfMemory,
-    FileNotFound,
-    PathNotFound,
-    BadExecutable,
-    OtherFailure,
-};
-
-class Launcher {
-public:
-    virtual ~Launcher() = default;
-    // Starts a command line such as "spawn cardwright" from the working directory.
-    virtual LaunchResult Start(const std::string& commandLine) = 0;
-    // After a start that answered FileNotFound: the file it looked for, when known.
-    virtual std::string MissingFile() const { return std::string(); }
-};
+// Program starts go through the launcher interface both programs share.
+using LaunchResult = ::LaunchResult;
+using Launcher = ::Launcher;
 
 struct Host {
     Clock* clock = nullptr;

@@ -2,6 +2,7 @@
 #include "GlHighScoreTable.h"
 
 #include "AzTextFiles.h"
+#include "HighScoreFile.h"
 #include "VlFile.h"
 #include "VlLog.h"
 
@@ -13,23 +14,6 @@
 #include <system_error>
 
 const char* const GlHighScoreTable::kFileName = "highscore.txt";
-
-namespace {
-
-// After the third number comes the line end. An entry counts only when its
-// line end is really there: a last line cut short is not taken.
-bool ReadLineEnd(std::istream& in)
-{
-    for (;;) {
-        std::istream::int_type c = in.get();
-        if (c == '\n')
-            return true;
-        if (c != '\r' && c != ' ' && c != '\t')
-            return false;
-    }
-}
-
-} // namespace
 
 void GlHighScoreTable::LoadHighScoreList()
 {
@@ -97,28 +81,12 @@ bool GlHighScoreTable::WriteHighScoreListToDisk() const
 
 void GlHighScoreTable::ReadFrom(std::istream& in)
 {
-    while (in.peek() != std::istream::traits_type::eof()) {
-        HighScoreEntry entry;
-        // The name is the whole line; a CR before its line end (Windows) is not part of it.
-        bool tooLong = false;
-        az::ReadTextLine(in, kMaxNameLength, entry.name, &tooLong);
-        if (tooLong)
-            return;
-        if (!(in >> entry.level >> entry.score >> entry.delivered))
-            return;
-        if (!ReadLineEnd(in))
-            return;
-        mEntries.push_back(entry);
-    }
+    HighScoreFile::ReadEntries(in, mEntries);
 }
 
 void GlHighScoreTable::WriteTo(std::ostream& out) const
 {
-    for (const HighScoreEntry& entry : mEntries) {
-        out << entry.name << "\n";
-        out << entry.level << " " << entry.score << " " << entry.delivered << "\n";
-    }
-    out.flush();
+    HighScoreFile::WriteEntries(out, mEntries);
 }
 
 void GlHighScoreTable::Sort()

@@ -4,7 +4,7 @@
 #include "UserDataFolder.h"
 #include "VlFile.h"
 #include "VlHost.h"
-#include "VlPeakLimiter.h"
+#include "PeakLimiter.h"
 #include "WorkingFolder.h"
 
 #include <gtest/gtest.h>
@@ -167,7 +167,7 @@ TEST(InstalledLayout, FilesOfTheWorkingDirectoryComeFromTheInstallTreeWhenThePla
 TEST(PeakLimiter, ASumAboveFullScaleIsTurnedDownNotClippedAndQuietSoundPassesUntouched)
 {
     const int rate = 44100;
-    Vl::PeakLimiter limiter(rate, 0.9f, 0.05f);
+    PeakLimiter limiter(rate, 0.9f, 0.05f);
     // A quiet stereo tone comes out exactly as it went in, only later.
     std::vector<float> quiet;
     for (int i = 0; i < 1000; ++i)

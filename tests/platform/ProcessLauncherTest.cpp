@@ -47,10 +47,10 @@ TEST_F(ProcessLauncherTest, FailuresAreSortedByCause)
     WorkingFolder inside(mFolder.Path());
     ASSERT_TRUE(inside.Entered());
     ProcessLauncher launcher;
-    EXPECT_EQ(launcher.Start("spawn cardwright"), Vl::LaunchResult::FileNotFound);
-    EXPECT_EQ(launcher.Start(""), Vl::LaunchResult::FileNotFound);
-    EXPECT_EQ(launcher.Start("notes.txt/program"), Vl::LaunchResult::PathNotFound);
-    EXPECT_EQ(launcher.Start("garbage"), Vl::LaunchResult::BadExecutable);
+    EXPECT_EQ(launcher.Start("spawn cardwright"), LaunchResult::FileNotFound);
+    EXPECT_EQ(launcher.Start(""), LaunchResult::FileNotFound);
+    EXPECT_EQ(launcher.Start("notes.txt/program"), LaunchResult::PathNotFound);
+    EXPECT_EQ(launcher.Start("garbage"), LaunchResult::BadExecutable);
 }
 
 TEST_F(ProcessLauncherTest, StartsTheProgramInTheWorkingDirectoryWithItsArguments)
@@ -62,7 +62,7 @@ TEST_F(ProcessLauncherTest, StartsTheProgramInTheWorkingDirectoryWithItsArgument
     WorkingFolder inside(mFolder.Path());
     ASSERT_TRUE(inside.Entered());
     ProcessLauncher launcher;
-    ASSERT_EQ(launcher.Start("writer  one\ttwo"), Vl::LaunchResult::Started);
+    ASSERT_EQ(launcher.Start("writer  one\ttwo"), LaunchResult::Started);
     ASSERT_TRUE(AppearsSoon(mFolder.File("answer.txt")));
     EXPECT_EQ(mFolder.Read("answer.txt"), "one two " + mFolder.Path() + " " + std::to_string(getpid()) + "\n");
 }
@@ -102,7 +102,7 @@ TEST_F(SpawnToolTest, StartsTheProgramFromItsOwnFolderAfterTheCallerEnded)
         // The caller: starts the hand-over, lingers a moment, then ends.
         { std::ofstream alive("caller-alive"); }
         ProcessLauncher launcher;
-        bool started = launcher.Start("spawn child") == Vl::LaunchResult::Started;
+        bool started = launcher.Start("spawn child") == LaunchResult::Started;
         usleep(200 * 1000);
         unlink("caller-alive");
         _exit(started ? 0 : 1);
@@ -137,7 +137,7 @@ TEST_F(SpawnToolTest, InstalledInLibexecItStartsTheProgramFromTheInstallsBinFold
     ASSERT_GE(caller, 0);
     if (caller == 0) {
         ProcessLauncher launcher(prefix.File("bin"));
-        _exit(launcher.Start("spawn child") == Vl::LaunchResult::Started ? 0 : 1);
+        _exit(launcher.Start("spawn child") == LaunchResult::Started ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(caller, &status, 0), caller);

@@ -143,7 +143,7 @@ TEST_F(SdlAudio, CdOutputPlaysTrackFilesAndStops)
         const std::vector<uint8_t> bytes = Tone(2, 44100, 16, 44100 * 3);
         return std::string(bytes.begin(), bytes.end());
     }());
-    Vl::SdlCdAudioOutput output;
+    SdlCdAudioOutput output;
     EXPECT_FALSE(output.Play(folder.File("missing.ogg"), 0, CdAudioOutput::kToEnd));
     ASSERT_TRUE(output.Play(folder.File("track02.wav"), 1000, CdAudioOutput::kToEnd));
     EXPECT_TRUE(output.IsPlaying());

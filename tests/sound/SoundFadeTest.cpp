@@ -53,7 +53,7 @@ TEST(SoundFade, StoppingASoundAndTheMusicRampsDownAndTheirSumStaysBelowFullScale
         Vl::SdlAudioDevice device;
         if (device.Open() != Vl::AudioResult::Ok)
             GTEST_SKIP() << "no SDL disk audio: " << SDL_GetError();
-        Vl::SdlCdAudioOutput cd;
+        SdlCdAudioOutput cd;
         int lane = -1;
         ASSERT_EQ(device.AcquireLane(&lane), Vl::AudioResult::Ok);
         const std::vector<uint8_t> wave = SteadyLevel(2);
@@ -63,7 +63,7 @@ TEST(SoundFade, StoppingASoundAndTheMusicRampsDownAndTheirSumStaysBelowFullScale
                   Vl::AudioResult::Ok);
 
         // Both start together: half scale each, full scale summed.
-        ASSERT_TRUE(cd.Play(folder.File("track02.wav"), 0, Vl::SdlCdAudioOutput::kToEnd));
+        ASSERT_TRUE(cd.Play(folder.File("track02.wav"), 0, SdlCdAudioOutput::kToEnd));
         ASSERT_EQ(device.Play(lane, voice, true), Vl::AudioResult::Ok);
         SDL_Delay(200);
         ASSERT_EQ(device.Stop(lane), Vl::AudioResult::Ok);

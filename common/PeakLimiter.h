@@ -3,8 +3,6 @@
 
 #include <vector>
 
-namespace Vl {
-
 class PeakLimiter {
 public:
     // threshold: the highest level let through (1.0 = full scale);
@@ -34,4 +32,3 @@ private:
     int mHold = 0;
 };
 
-} // namespace Vl

@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-namespace Vl {
-
 class SdlMixer {
 public:
     // Starts SDL audio and the mixer (44100 Hz, 16-bit, stereo) on the first
@@ -27,4 +25,3 @@ public:
     static bool MusicFading();
 };
 
-} // namespace Vl

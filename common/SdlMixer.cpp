@@ -1,7 +1,7 @@
 // Shared opening of SDL audio and SDL_mixer.
 #include "SdlMixer.h"
 
-#include "VlPeakLimiter.h"
+#include "PeakLimiter.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -10,8 +10,6 @@
 #include <atomic>
 #include <memory>
 #include <vector>
-
-namespace Vl {
 
 namespace {
 int gOpenCount = 0;
@@ -162,4 +160,3 @@ void SdlMixer::DeviceFormat(int* frequency, uint16_t* format, int* channels)
     *channels = gChannels;
 }
 
-} // namespace Vl

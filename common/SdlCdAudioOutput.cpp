@@ -6,8 +6,6 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-namespace Vl {
-
 SdlCdAudioOutput::~SdlCdAudioOutput()
 {
     Stop();
@@ -89,4 +87,3 @@ bool SdlCdAudioOutput::IsPlaying()
     return true;
 }
 
-} // namespace Vl

@@ -1,4 +1,4 @@
-// One line of the high-score list: who played, how far, how many points and deliveries.
+// One entry of highscore.txt: who played, how far, how many points and deliveries. Both programs read it.
 #pragma once
 
 #include <cstdint>

@@ -7,8 +7,6 @@
 
 typedef struct _Mix_Music Mix_Music;
 
-namespace Vl {
-
 class SdlCdAudioOutput : public CdAudioOutput {
 public:
     SdlCdAudioOutput() = default;
@@ -39,4 +37,3 @@ private:
     uint32_t mStoppedAtMs = 0;
 };
 
-} // namespace Vl

@@ -1,10 +1,8 @@
 // A look-ahead peak limiter: the gain ramps down over the look-ahead, holds, then recovers exponentially.
-#include "VlPeakLimiter.h"
+#include "PeakLimiter.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace Vl {
 
 namespace {
 constexpr float kLookAheadSeconds = 0.002f;
@@ -66,4 +64,3 @@ void PeakLimiter::Process(float* samples, int frames, int channels)
     }
 }
 
-} // namespace Vl

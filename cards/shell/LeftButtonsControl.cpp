@@ -1,0 +1,33 @@
+// Left panel layout: each button's resource base and place, and the event its click raises.
+#include "LeftButtonsControl.h"
+
+#include "PictureLabel.h"
+#include "RollButton.h"
+#include "ShellPictures.h"
+
+namespace {
+
+RollButton* PlaceButton(QWidget* panel, int resourceBase, int x, int y)
+{
+    auto* button = new RollButton(panel);
+    button->SetTag(resourceBase);
+    button->LoadFromResource(resourceBase);
+    button->move(x, y);
+    return button;
+}
+
+} // namespace
+
+LeftButtonsControl::LeftButtonsControl(QWidget* parent) : QWidget(parent)
+{
+    PictureLabel::Make(this, ShellPictures::kLeftPanel);
+    btnMain = PlaceButton(this, 1000, 26, 136);
+    btnClearAll = PlaceButton(this, 1010, 33, 233);
+    btnRemove = PlaceButton(this, 1020, 29, 319);
+    btnMain->setToolTip(QStringLiteral("Change player"));
+    btnClearAll->setToolTip(QStringLiteral("Clear the picture"));
+    btnRemove->setToolTip(QStringLiteral("Remove the selected piece"));
+    connect(btnMain, &RollButton::Click, this, &LeftButtonsControl::Login);
+    connect(btnClearAll, &RollButton::Click, this, &LeftButtonsControl::ClearAll);
+    connect(btnRemove, &RollButton::Click, this, &LeftButtonsControl::Remove);
+}
