@@ -1,0 +1,25 @@
+// Offscreen platform and test-mode settings for cardwright's widget tests.
+#include "CardTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <cstdlib>
+
+namespace CardTestSupport {
+
+void PrepareEnvironment()
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void WriteFile(const QTemporaryDir& folder, const QString& name, const QByteArray& contents)
+{
+    QFile file(QDir(folder.path()).filePath(name));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(contents);
+}
+
+} // namespace CardTestSupport
