@@ -483,5 +483,5 @@ bool EmfPlayer::Walk(GdiContext& dc) const
         }
         if (!ok) return false;
     }
-    return true;
+    return false; // no end-of-file record: the file was cut short
 }

@@ -346,5 +346,5 @@ bool WmfPlayer::Walk(GdiContext* target, QRectF* windowSeen) const
         }
         if (!ok) return false;
     }
-    return true;
+    return false; // no end-of-file record: the file was cut short
 }
