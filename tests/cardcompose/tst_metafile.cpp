@@ -126,6 +126,21 @@ private slots:
         QCOMPARE(Render(picture, QSize(30, 20)).pixelColor(15, 10), QColor(255, 0, 255));
     }
 
+    // A bitmap whose one-colour table is shorter than its pixel values draws those pixels black
+    // instead of reading past the table (found by fuzzing the bitmap reader).
+    void shortColourTableIsFilledUp()
+    {
+        QByteArray bmp = QByteArray::fromHex("424d4204000000000000360400002800000004000000030000000100080000000000"
+                                             "0c000000130b0000130b00000100000000000000");
+        bmp.append(QByteArray::fromHex("ff000000")); // the one colour, blue (B, G, R, 0)
+        bmp.append(QByteArray::fromHex("00590059" "59595959" "00000000"));
+        ClipPicture picture;
+        QVERIFY(picture.LoadBytes(bmp, ClipPicture::Kind::Dib));
+        const QImage image = Render(picture, QSize(4, 3));
+        QCOMPARE(image.pixelColor(0, 0), QColor(0, 0, 255));
+        QCOMPARE(image.pixelColor(1, 1), QColor(0, 0, 0));
+    }
+
     // Cut files, impossible sizes and counts, wrong signatures: no picture, never a crash.
     void damagedFilesGiveNoPicture()
     {

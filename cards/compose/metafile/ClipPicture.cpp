@@ -43,7 +43,7 @@ bool ClipPicture::LoadBytes(const QByteArray& bytes, Kind kind)
         if (!size.isValid() || size.width() > DibImage::kMaxSide || size.height() > DibImage::kMaxSide) return false;
         QImage image;
         if (!reader.read(&image) || image.isNull()) return false;
-        mImage = image;
+        mImage = DibImage::Normalized(image);
         break;
     }
     case Kind::None:

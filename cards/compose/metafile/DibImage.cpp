@@ -78,7 +78,16 @@ QImage Decode(const MetaBytes& info, const MetaBytes& bits)
     file.append(reinterpret_cast<const char*>(bits.Data()), static_cast<qsizetype>(bits.Size()));
     QImage image;
     if (!image.loadFromData(file, "BMP")) return {};
-    return image;
+    return Normalized(image);
+}
+
+QImage Normalized(QImage image)
+{
+    if (image.isNull()) return image;
+    if (image.format() == QImage::Format_Indexed8 && image.colorCount() < 256) image.setColorCount(256);
+    if ((image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB) && image.colorCount() < 2)
+        image.setColorCount(2);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QImage DecodePacked(const MetaBytes& packed)

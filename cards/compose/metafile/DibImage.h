@@ -14,6 +14,9 @@ inline constexpr int kMaxSide = 8192;
 QImage Decode(const MetaBytes& info, const MetaBytes& bits);
 // A packed DIB: header, colour table and bits in one run (the WMF records).
 QImage DecodePacked(const MetaBytes& packed);
+// A decoded bitmap made safe to draw: an indexed image whose colour table is shorter than its
+// pixel values (a damaged file) would make Qt read past the table, so it is filled up first.
+QImage Normalized(QImage image);
 // Whether the header describes a bitmap whose bits fit in `bitsSize` bytes (also the info size).
 bool Check(const MetaBytes& info, size_t bitsSize, size_t* infoSize = nullptr);
 
