@@ -84,9 +84,13 @@ QImage Decode(const MetaBytes& info, const MetaBytes& bits)
 QImage Normalized(QImage image)
 {
     if (image.isNull()) return image;
-    if (image.format() == QImage::Format_Indexed8 && image.colorCount() < 256) image.setColorCount(256);
-    if ((image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB) && image.colorCount() < 2)
-        image.setColorCount(2);
+    const bool mono = image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB;
+    const int needed = image.format() == QImage::Format_Indexed8 ? 256 : mono ? 2 : 0;
+    if (needed > image.colorCount()) {
+        QList<QRgb> table = image.colorTable();
+        while (table.size() < needed) table.append(qRgb(0, 0, 0));
+        image.setColorTable(table);
+    }
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
