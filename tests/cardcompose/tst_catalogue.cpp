@@ -3,6 +3,7 @@
 #include "CanvasControl.h"
 #include "CardResources.h"
 #include "CardTestSupport.h"
+#include "ComposeWiring.h"
 #include "MiddleButtonsControl.h"
 #include "ThumbNailImage.h"
 #include "RollButton.h"
@@ -171,15 +172,26 @@ private slots:
         CanvasControl canvas;
         ThumbNailScroller strip;
         MiddleButtonsControl buttons;
-        const int level = 1;
-        connect(&buttons, &MiddleButtonsControl::PickCategory, &strip, [&](int c) { strip.ShowImagesofType(c, level); });
-        connect(&strip, &ThumbNailScroller::ThumbNailSelected, &canvas, &CanvasControl::AddGraphic);
+        QLabel thumbName;
+        int level = 1;
+        ComposeWiring::Connect(&buttons, &strip, &canvas, &thumbName, [&] { return level; });
+        ComposeWiring::ShowFirstCategory(&buttons, &strip, level);
+        QCOMPARE(strip.Type(), 1);
+        QCOMPARE(strip.ImageKeys().size(), 3);
+        QVERIFY(buttons.Button(1)->State());
+        level = 5; // a level change shows at the next category choice
+        QCOMPARE(strip.ImageKeys().size(), 3);
+        buttons.SelectButton(1);
+        QCOMPARE(strip.ImageKeys().size(), 10);
+        level = 1;
         buttons.SelectButton(5);
         strip.ThumbNailClick(0); // the blank background, item 6000
         QCOMPARE(canvas.Background(), 1);
         QCOMPARE(canvas.HolderAt(1)->tag, QStringLiteral("6000"));
         QVERIFY(qAbs(canvas.Scale() - 4035.0 / 5520.0) < 1e-3); // clip-art backgrounds are 5520 twips high
         buttons.SelectButton(1);
+        strip.ThumbNailHover(2);
+        QCOMPARE(thumbName.text(), QStringLiteral("Glimmer jumping"));
         strip.ThumbNailClick(2);
         QCOMPARE(canvas.DisplayList(), QStringList({"2", "1"}));
         QCOMPARE(canvas.HolderAt(2)->tag, QStringLiteral("2001"));
