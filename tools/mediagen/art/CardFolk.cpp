@@ -198,8 +198,12 @@ void DrawMrsClaus(cairo_t* cr, const Placement& placement)
     // Long red dress with apron.
     PolygonPath(cr, {{-20, -92}, {20, -92}, {38, 0}, {-38, 0}});
     FillOutlined(cr, pal::kRed[8], kInk);
-    PolygonPath(cr, {{-14, -70}, {14, -70}, {24, -6}, {-24, -6}});
+    PolygonPath(cr, {{-12, -54}, {12, -54}, {17, -18}, {-17, -18}});
     FillOutlined(cr, pal::kWhite, kInk, 1.5);
+    for (int i = 0; i < 4; ++i) {
+        CirclePath(cr, -12.75 + i * 8.5, -18, 4.25);
+        FillOutlined(cr, pal::kPink[6], kInk, 1.0);
+    }
     cairo_rectangle(cr, -38, -6, 76, 6);
     FillOutlined(cr, pal::kWhite, kInk, 1.5);
     // Arms holding a tray of cookies.
@@ -294,10 +298,11 @@ void DrawSnowSprite(cairo_t* cr, const Placement& placement)
     CirclePath(cr, 0, -18, 12);
     FillOutlined(cr, pal::kSnow[14], kInk);
     Face(cr, 0, -17, 11);
-    for (int i = 0; i < 5; ++i) {
-        const double a = -M_PI / 2 + (i - 2) * 0.45;
-        Limb(cr, {{9 * std::cos(a), -18 + 9 * std::sin(a)}, {17 * std::cos(a), -18 + 17 * std::sin(a)}}, 3,
-             pal::kWhite, kInk, 1.0);
+    // A crown of three icicles.
+    for (int i = -1; i <= 1; ++i) {
+        const double x = i * 7, tip = i == 0 ? -44 : -38;
+        PolygonPath(cr, {{x - 4, -28}, {x, tip}, {x + 4, -28}});
+        FillOutlined(cr, pal::kCyan[7], kInk, 1.0);
     }
 }
 

@@ -191,8 +191,6 @@ void BandElf(cairo_t* cr, double w, double h)
     }
     EllipsePath(cr, cx, cy - 14, 24, 5);
     FillOutlined(cr, pal::kWhite, pal::kBlack);
-    EllipsePath(cr, cx, h - 4 - 118 * 1.15 - 10, 20, 4);
-    FillOutlined(cr, pal::kGold[11], pal::kBlack);
     cairo_move_to(cr, cx + 28 * 1.15, h - 4 - 84 * 1.15);
     cairo_line_to(cr, cx + 58, h - 4 - 100 * 1.15);
     StrokeOutlined(cr, 4, pal::kGold[10], pal::kBlack);
@@ -232,7 +230,7 @@ void Present(cairo_t* cr, double w, double h)
 }
 void CandyCane(cairo_t* cr, double w, double h) { DrawCandyCane(cr, {w / 2 + 6, h - 4, 1.0, false}); }
 void Sleigh(cairo_t* cr, double w, double h) { DrawSleigh(cr, {w / 2, h - 4, 1.25, false}, {true, 0}); }
-void Stocking(cairo_t* cr, double w, double h) { DrawStocking(cr, {w / 2 - 8, 12, 1.2, false}); }
+void Stocking(cairo_t* cr, double w, double h) { DrawStocking(cr, {w / 2 - 8, 24, 1.1, false}); }
 void Sign(cairo_t* cr, double w, double h) { DrawPoleSign(cr, {w / 2, h - 4, 1.0, false}); }
 void Bag(cairo_t* cr, double w, double h) { DrawGiftBag(cr, {w / 2, h - 4, 1.1, false}); }
 void Sled(cairo_t* cr, double w, double h) { DrawSled(cr, {w / 2, h - 4, 1.1, false}); }
