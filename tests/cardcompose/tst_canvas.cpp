@@ -58,9 +58,14 @@ private slots:
         // Painted at Left*s: the red picture shows right of the small ones stacked over its corner.
         const QImage surface = canvas.Surface()->Buffer().toImage();
         const int x0 = qRound(2520 * kFirstScale / 15), y0 = qRound(1080 * kFirstScale / 15);
-        QVERIFY(CardTest::Coverage(surface, QRect(x0 + 100, y0 + 20, 20, 20), Qt::red) > 0.9);
+        // In device pixels, so a HiDPI screen (device pixel ratio 2) measures the same places.
+        const auto device = [&](int x, int y, int w, int h) {
+            const qreal r = surface.devicePixelRatio();
+            return QRect(qRound(x * r), qRound(y * r), qRound(w * r), qRound(h * r));
+        };
+        QVERIFY(CardTest::Coverage(surface, device(x0 + 100, y0 + 20, 20, 20), Qt::red) > 0.9);
         // The selected bitmap carries the black frame along its edge.
-        QVERIFY(CardTest::Coverage(surface, QRect(x0 + 5, y0 - 1, 20, 3), Qt::black) > 0.3);
+        QVERIFY(CardTest::Coverage(surface, device(x0 + 5, y0 - 1, 20, 3), Qt::black) > 0.15);
     }
 
     // A missing or damaged picture leaves everything as it was, in all three formats tried.
@@ -225,6 +230,22 @@ private slots:
         QCOMPARE(label->BorderStyle(), 0);
         QCOMPARE(canvas.DisplayList(), QStringList({"1"}));
         QCOMPARE(canvas.Selected(), 1);
+    }
+
+    // Twips per pixel come from the screen: whatever they are, the first scale and a background
+    // fill the surface's height. (CTest runs the canvas tests once more on a HiDPI screen.)
+    void backgroundFillsTheSurfaceAtAnyDpi()
+    {
+        CanvasControl canvas;
+        const double tpp = canvas.TwipsPerPixelY();
+        QCOMPARE(canvas.Scale(), std::nearbyint(269 * tpp) / 5520);
+        canvas.AddGraphic(QStringLiteral("7100"), true);
+        const CanvasControl::Holder* bg = canvas.HolderAt(1);
+        QCOMPARE(bg->height * canvas.Scale(), std::nearbyint(269 * tpp));
+        const QImage surface = canvas.Surface()->Buffer().toImage();
+        const int w = surface.width(), h = surface.height();
+        QVERIFY(CardTest::Coverage(surface, QRect(w / 2, 2, 4, 4), QColor(230, 230, 230)) > 0.9);
+        QVERIFY(CardTest::Coverage(surface, QRect(w / 2, h - 6, 4, 4), QColor(230, 230, 230)) > 0.9);
     }
 
     void firstStringSplits()
