@@ -6,6 +6,7 @@
 #include "ThumbNailImage.h"
 
 #include <QEvent>
+#include <QMetaMethod>
 #include <QLabel>
 #include <QPainter>
 
@@ -22,7 +23,7 @@ ThumbNailScroller::ThumbNailScroller(QWidget* parent) : QWidget(parent)
         mScrollButtons[i]->resize(sizes[i]); // the picture, once loaded, keeps this size
         mScrollButtons[i]->LoadFromResource(bases[i]);
         mScrollButtons[i]->move(places[i]);
-        mScrollButtons[i]->installEventFilter(this);
+        WatchScrollButton(i);
     }
     mNameText = new QLabel(this);
     mNameText->setObjectName(QStringLiteral("NameText"));
@@ -32,6 +33,28 @@ ThumbNailScroller::ThumbNailScroller(QWidget* parent) : QWidget(parent)
     mThumbNails.append(MakeThumbNail());
     mThumbNails.first()->hide();
     mFirst = 0;
+}
+
+// The picture button passes its MouseDown and MouseUp on; a button without them is watched directly.
+void ThumbNailScroller::WatchScrollButton(int i)
+{
+    RollButton* button = mScrollButtons[i];
+    const QMetaObject* meta = button->metaObject();
+    int down = -1, up = -1;
+    for (int m = 0; m < meta->methodCount(); ++m) {
+        const QMetaMethod method = meta->method(m);
+        if (method.methodType() != QMetaMethod::Signal) continue;
+        if (method.name() == "MouseDown") down = m;
+        if (method.name() == "MouseUp") up = m;
+    }
+    if (down >= 0 && up >= 0) {
+        const QMetaObject* self = metaObject();
+        connect(button, meta->method(down), this,
+                self->method(self->indexOfSlot(i == 0 ? "BackButtonDown()" : "ForwardButtonDown()")));
+        connect(button, meta->method(up), this, self->method(self->indexOfSlot("ScrollButtonUp()")));
+    } else {
+        button->installEventFilter(this);
+    }
 }
 
 ThumbNailImage* ThumbNailScroller::MakeThumbNail()

@@ -46,6 +46,11 @@ public:
 signals:
     void ThumbNailSelected(const QString& ThumbNail, bool IsBackground);
 
+private slots:
+    void BackButtonDown() { ScrollPress(0); }
+    void ForwardButtonDown() { ScrollPress(1); }
+    void ScrollButtonUp() { ScrollRelease(); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +63,7 @@ private:
 
     void LayoutThumbNails();
     void Step();
+    void WatchScrollButton(int i);
     ThumbNailImage* MakeThumbNail();
 
     QList<Image> mImages; // position 1 is mImages[0]

@@ -15,11 +15,17 @@ void RollButton::LoadFromResource(int resId)
     resize(up.size());
 }
 
-void RollButton::mousePressEvent(QMouseEvent*) { mPressed = true; }
-
-void RollButton::mouseReleaseEvent(QMouseEvent*)
+void RollButton::mousePressEvent(QMouseEvent* event)
 {
-    if (!mPressed) return;
-    mPressed = false;
-    emit Click();
+    mPressed = true;
+    emit MouseDown(short(event->button()), short(0), float(event->position().x()), float(event->position().y()));
+}
+
+void RollButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (mPressed) {
+        mPressed = false;
+        emit Click();
+    }
+    emit MouseUp(short(event->button()), short(0), float(event->position().x()), float(event->position().y()));
 }

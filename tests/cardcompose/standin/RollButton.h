@@ -11,6 +11,8 @@ public:
 
 signals:
     void Click();
+    void MouseDown(short button, short shift, float x, float y);
+    void MouseUp(short button, short shift, float x, float y);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
