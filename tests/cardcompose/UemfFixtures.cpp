@@ -3,8 +3,11 @@
 
 extern "C" {
 #include <uemf.h>
+#include <uemf_utf.h>
 #include <uwmf.h>
 }
+
+#include <cstdlib>
 
 #include <QByteArray>
 
@@ -57,6 +60,55 @@ bool WriteEmf(const QString& path, int frameW, int frameH, int windowW, int wind
     emf_append((PU_ENHMETARECORD)U_EMRENDPATH_set(), et, U_REC_FREE);
     emf_append((PU_ENHMETARECORD)U_EMRFILLPATH_set(bounds), et, U_REC_FREE);
     emf_append((PU_ENHMETARECORD)deleteobject_set(&brush, eht), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)U_EMREOF_set(0, nullptr, et), et, U_REC_FREE);
+    const bool ok = emf_finish(et, eht) == 0;
+    emf_free(&et);
+    emf_htable_free(&eht);
+    return ok;
+}
+
+bool WriteTransformedEmf(const QString& path)
+{
+    EMFTRACK* et = nullptr;
+    EMFHANDLES* eht = nullptr;
+    const QByteArray name = path.toLocal8Bit();
+    if (emf_start(name.constData(), 1000000, 250000, &et) || emf_htable_create(128, 128, &eht)) return false;
+    const U_RECTL bounds = rectl_set(point32_set(0, 0), point32_set(191, 95));
+    const U_RECTL frame = rectl_set(point32_set(0, 0), point32_set(5080, 2540));
+    emf_append((PU_ENHMETARECORD)U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, sizel_set(1920, 1440),
+                                                 sizel_set(508, 381), 0), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)selectobject_set(U_NULL_PEN, eht), et, U_REC_FREE);
+    auto brush = [&](QColor c) {
+        uint32_t ih = 0;
+        emf_append((PU_ENHMETARECORD)createbrushindirect_set(&ih, eht, logbrush_set(U_BS_SOLID, Colour(c), 0)), et, U_REC_FREE);
+        emf_append((PU_ENHMETARECORD)selectobject_set(ih, eht), et, U_REC_FREE);
+    };
+    brush(Qt::white);
+    emf_append((PU_ENHMETARECORD)U_EMRRECTANGLE_set(Rect(QRect(0, 0, 192, 96))), et, U_REC_FREE);
+    brush(Qt::red);
+    emf_append((PU_ENHMETARECORD)U_EMRSAVEDC_set(), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)U_EMRSETWORLDTRANSFORM_set(xform_set(2, 0, 0, 2, 10, 10)), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)U_EMRPIE_set(rectl_set(point32_set(0, 0), point32_set(20, 20)), point32_set(20, 10),
+                                              point32_set(10, 0)), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)U_EMRRESTOREDC_set(-1), et, U_REC_FREE);
+    brush(Qt::green);
+    emf_append((PU_ENHMETARECORD)U_EMRROUNDRECT_set(rectl_set(point32_set(60, 10), point32_set(110, 60)), sizel_set(20, 20)),
+               et, U_REC_FREE);
+    uint16_t* face = U_Utf8ToUtf16le("DejaVu Sans", 0, nullptr);
+    U_LOGFONT font = logfont_set(-30, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, face);
+    free(face);
+    uint32_t ihFont = 0;
+    emf_append((PU_ENHMETARECORD)extcreatefontindirectw_set(&ihFont, eht, (const char*)&font, nullptr), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)selectobject_set(ihFont, eht), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)U_EMRSETTEXTCOLOR_set(U_RGB(0, 0, 255)), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)U_EMRSETBKMODE_set(U_TRANSPARENT), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)U_EMRSETTEXTALIGN_set(U_TA_BASELINE), et, U_REC_FREE);
+    uint16_t* text = U_Utf8ToUtf16le("Hi", 0, nullptr);
+    uint32_t advances[2] = {22, 12}; // the writer copies the spacing array whether or not players use it
+    char* emrtext = emrtext_set(point32_set(120, 40), 2, 2, text, 0, rectl_set(point32_set(0, 0), point32_set(-1, -1)), advances);
+    emf_append((PU_ENHMETARECORD)U_EMREXTTEXTOUTW_set(bounds, U_GM_COMPATIBLE, 1, 1, (PU_EMRTEXT)emrtext), et, U_REC_FREE);
+    free(emrtext);
+    free(text);
     emf_append((PU_ENHMETARECORD)U_EMREOF_set(0, nullptr, et), et, U_REC_FREE);
     const bool ok = emf_finish(et, eht) == 0;
     emf_free(&et);

@@ -12,6 +12,11 @@ namespace UemfFixtures {
 // draws a rectangle `box`, an ellipse `oval` (logical units) and a triangle path, in `ink`.
 bool WriteEmf(const QString& path, int frameW, int frameH, int windowW, int windowH, QColor paper, QColor ink,
               QRect box, QRect oval);
+// An EMF of 192 x 96 pixels (2 x 1 inch, MM_TEXT) on white: a red quarter pie (top right of
+// the circle box 0,0..20,20) under a world transform of scale 2 and offset 10,10, restored after;
+// a green rounded rectangle 60,10..110,60 with 20 x 20 corners; blue text "Hi" at 120,40
+// (baseline), 30 units high.
+bool WriteTransformedEmf(const QString& path);
 // A placeable WMF: box 0,0 .. w,h logical units at `unitsPerInch`; the window is the box. It fills
 // the window with `paper` and draws the rectangle `box` and a polygon through `triangle` in `ink`.
 bool WriteWmf(const QString& path, int w, int h, int unitsPerInch, QColor paper, QColor ink, QRect box);

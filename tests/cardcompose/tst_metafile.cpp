@@ -112,6 +112,32 @@ private slots:
         QVERIFY2(Difference(actual, reference) < 0.02, "the player's drawing differs from the reference");
     }
 
+    // World transform, save and restore, pies, rounded rectangles and text from an independent writer.
+    void transformsPiesRoundedRectanglesAndText()
+    {
+        QVERIFY(UemfFixtures::WriteTransformedEmf(Path("transformed.emf")));
+        ClipPicture picture;
+        QVERIFY(picture.LoadFile(Path("transformed.emf")));
+        const QImage image = Render(picture, QSize(192, 96));
+        // The pie: scaled by two, moved by ten; only its top-right quarter is filled.
+        QCOMPARE(image.pixelColor(40, 20), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(20, 40), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(20, 20), QColor(Qt::white));
+        // Restored: the rounded rectangle is where its own numbers say, its corners cut.
+        QCOMPARE(image.pixelColor(85, 35), QColor(Qt::green));
+        QCOMPARE(image.pixelColor(61, 11), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(62, 35), QColor(Qt::green));
+        // The text: blue ink above its baseline, right of its reference point, none below.
+        int ink = 0, below = 0;
+        for (int y = 0; y < 96; ++y)
+            for (int x = 115; x < 192; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.blue() > 150 && c.red() < 100) (y <= 41 ? ink : below)++;
+            }
+        QVERIFY2(ink > 80, qPrintable(QStringLiteral("%1 text pixels").arg(ink)));
+        QCOMPARE(below, 0);
+    }
+
     // A .dib is read by what it holds; its size is its pixels at the screen's twips per pixel.
     void dibIsReadByContent()
     {
