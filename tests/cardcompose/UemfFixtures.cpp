@@ -116,6 +116,37 @@ bool WriteTransformedEmf(const QString& path)
     return ok;
 }
 
+bool WriteBitmapEmf(const QString& path)
+{
+    EMFTRACK* et = nullptr;
+    EMFHANDLES* eht = nullptr;
+    const QByteArray name = path.toLocal8Bit();
+    if (emf_start(name.constData(), 1000000, 250000, &et) || emf_htable_create(128, 128, &eht)) return false;
+    const U_RECTL bounds = rectl_set(point32_set(0, 0), point32_set(63, 63));
+    const U_RECTL frame = rectl_set(point32_set(0, 0), point32_set(64 * 2540 / 96, 64 * 2540 / 96));
+    emf_append((PU_ENHMETARECORD)U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, sizel_set(1920, 1440),
+                                                 sizel_set(508, 381), 0), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)selectobject_set(U_NULL_PEN, eht), et, U_REC_FREE);
+    uint32_t ih = 0;
+    emf_append((PU_ENHMETARECORD)createbrushindirect_set(&ih, eht, logbrush_set(U_BS_SOLID, U_RGB(255, 255, 255), 0)), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)selectobject_set(ih, eht), et, U_REC_FREE);
+    emf_append((PU_ENHMETARECORD)U_EMRRECTANGLE_set(Rect(QRect(0, 0, 64, 64))), et, U_REC_FREE);
+    // Rows bottom-up, 24-bit blue-green-red, each row padded to four bytes.
+    char pixels[16] = {char(255), 0, 0, 0, char(255), char(255), 0, 0,          // blue, yellow
+                       0, 0, char(255), 0, char(255), 0, 0, 0};                 // red, green
+    U_BITMAPINFOHEADER header = bitmapinfoheader_set(2, 2, 1, 24, U_BI_RGB, 16, 2835, 2835, 0, 0);
+    PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
+    emf_append((PU_ENHMETARECORD)U_EMRSTRETCHDIBITS_set(bounds, point32_set(10, 10), point32_set(40, 40), point32_set(0, 0),
+                                                        point32_set(2, 2), U_DIB_RGB_COLORS, U_SRCCOPY, info, 16, pixels),
+               et, U_REC_FREE);
+    free(info);
+    emf_append((PU_ENHMETARECORD)U_EMREOF_set(0, nullptr, et), et, U_REC_FREE);
+    const bool ok = emf_finish(et, eht) == 0;
+    emf_free(&et);
+    emf_htable_free(&eht);
+    return ok;
+}
+
 bool WriteWmf(const QString& path, int w, int h, int unitsPerInch, QColor paper, QColor ink, QRect box)
 {
     WMFTRACK* wt = nullptr;

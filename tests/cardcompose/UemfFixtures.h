@@ -17,6 +17,9 @@ bool WriteEmf(const QString& path, int frameW, int frameH, int windowW, int wind
 // a green rounded rectangle 60,10..110,60 with 20 x 20 corners; blue text "Hi" at 120,40
 // (baseline), 30 units high.
 bool WriteTransformedEmf(const QString& path);
+// An EMF of 64 x 64 pixels on white with one STRETCHDIBITS record: a 2 x 2 bitmap (top row red,
+// green; bottom row blue, yellow) stretched onto 10,10 .. 50,50.
+bool WriteBitmapEmf(const QString& path);
 // A placeable WMF: box 0,0 .. w,h logical units at `unitsPerInch`; the window is the box. It fills
 // the window with `paper` and draws the rectangle `box` and a polygon through `triangle` in `ink`.
 bool WriteWmf(const QString& path, int w, int h, int unitsPerInch, QColor paper, QColor ink, QRect box);

@@ -138,6 +138,21 @@ private slots:
         QCOMPARE(below, 0);
     }
 
+    // A stretched bitmap lands on its destination rectangle, top row on top.
+    void stretchedBitmap()
+    {
+        QVERIFY(UemfFixtures::WriteBitmapEmf(Path("bitmap.emf")));
+        ClipPicture picture;
+        QVERIFY(picture.LoadFile(Path("bitmap.emf")));
+        const QImage image = Render(picture, QSize(64, 64));
+        QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(20, 20), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(40, 20), QColor(0, 255, 0));
+        QCOMPARE(image.pixelColor(20, 40), QColor(0, 0, 255));
+        QCOMPARE(image.pixelColor(40, 40), QColor(255, 255, 0));
+        QCOMPARE(image.pixelColor(55, 55), QColor(Qt::white));
+    }
+
     // A .dib is read by what it holds; its size is its pixels at the screen's twips per pixel.
     void dibIsReadByContent()
     {

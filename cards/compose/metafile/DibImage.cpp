@@ -38,6 +38,15 @@ bool ReadHeader(const MetaBytes& info, Header& h)
 
 } // namespace
 
+qint64 PixelCount(const MetaBytes& info)
+{
+    Header h;
+    if (!ReadHeader(info, h)) return 0;
+    const int64_t height = h.height < 0 ? -h.height : h.height;
+    if (h.width <= 0 || height <= 0 || h.width > kMaxSide || height > kMaxSide) return 0;
+    return h.width * height;
+}
+
 bool Check(const MetaBytes& info, size_t bitsSize, size_t* infoSize)
 {
     Header h;

@@ -17,6 +17,8 @@ QImage DecodePacked(const MetaBytes& packed);
 // A decoded bitmap made safe to draw: an indexed image whose colour table is shorter than its
 // pixel values (a damaged file) would make Qt read past the table, so it is filled up first.
 QImage Normalized(QImage image);
+// Width times height of the bitmap the header describes, 0 when it cannot be read.
+qint64 PixelCount(const MetaBytes& info);
 // Whether the header describes a bitmap whose bits fit in `bitsSize` bytes (also the info size).
 bool Check(const MetaBytes& info, size_t bitsSize, size_t* infoSize = nullptr);
 

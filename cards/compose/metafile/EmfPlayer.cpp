@@ -77,14 +77,18 @@ bool ReadTransform(const MetaBytes& r, size_t offset, QTransform& out)
     return true;
 }
 
-// The bitmap a record carries at (offBmi, cbBmi, offBits, cbBits); null when absent or damaged.
-QImage RecordBitmap(const MetaBytes& r, size_t at)
+// The bitmap a record carries at (offBmi, cbBmi, offBits, cbBits); null when absent or damaged,
+// and not decoded at all while the file is only checked or the playback's budget is spent.
+QImage RecordBitmap(const MetaBytes& r, size_t at, GdiContext& dc)
 {
     uint32_t offBmi = 0, cbBmi = 0, offBits = 0, cbBits = 0;
+    if (!dc.Painting()) return {};
     if (!r.U32(at, offBmi) || !r.U32(at + 4, cbBmi) || !r.U32(at + 8, offBits) || !r.U32(at + 12, cbBits))
         return {};
     if (cbBmi == 0 || !r.Has(offBmi, cbBmi) || !r.Has(offBits, cbBits)) return {};
-    return DibImage::Decode(r.Slice(offBmi, cbBmi), r.Slice(offBits, cbBits));
+    const MetaBytes info = r.Slice(offBmi, cbBmi);
+    if (!dc.TakePixels(DibImage::PixelCount(info))) return {};
+    return DibImage::Decode(info, r.Slice(offBits, cbBits));
 }
 
 // Angle in degrees of a point seen from the centre of an ellipse box, counter-clockwise on screen.
@@ -307,7 +311,7 @@ bool EmfPlayer::Walk(GdiContext& dc) const
             uint32_t index = 0;
             ok = r.U32(8, index) && r.Has(16, 16);
             if (!ok) break;
-            const QImage pattern = RecordBitmap(r, 16);
+            const QImage pattern = RecordBitmap(r, 16, dc);
             dc.CreateObject(index, GdiBrush{5, QColor(128, 128, 128), 0, pattern});
             break;
         }
@@ -434,7 +438,7 @@ bool EmfPlayer::Walk(GdiContext& dc) const
             int32_t x = 0, y = 0, cx = 0, cy = 0, xs = 0, ys = 0, cxs = 0, cys = 0;
             ok = r.I32(24, x) && r.I32(28, y) && r.I32(32, cx) && r.I32(36, cy) && r.I32(44, xs) && r.I32(48, ys);
             if (!ok) break;
-            const QImage image = RecordBitmap(r, 84);
+            const QImage image = RecordBitmap(r, 84, dc);
             if (type == kStretchBlt && !(r.I32(100, cxs) && r.I32(104, cys))) { ok = false; break; }
             if (type == kBitBlt) { cxs = cx; cys = cy; }
             if (!image.isNull()) dc.Image(QRectF(x, y, cx, cy), image, QRectF(xs, ys, cxs, cys));
@@ -447,7 +451,7 @@ bool EmfPlayer::Walk(GdiContext& dc) const
             if (type == kStretchDiBits) ok = r.I32(72, cx) && r.I32(76, cy);
             else { cx = cxs; cy = cys; }
             if (!ok) break;
-            const QImage image = RecordBitmap(r, 48);
+            const QImage image = RecordBitmap(r, 48, dc);
             if (!image.isNull()) {
                 // Source y counts from the bottom row of a bottom-up DIB; whole-image copies are the rule.
                 const QRectF source = (cxs > 0 && cys > 0) ? QRectF(xs, image.height() - ys - cys, cxs, cys)

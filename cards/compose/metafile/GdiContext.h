@@ -51,6 +51,16 @@ public:
     // painter may be null: the players then only walk and check the records.
     explicit GdiContext(QPainter* painter);
 
+    // Whether this context paints (false while a file is only being checked).
+    bool Painting() const { return mPainter != nullptr; }
+    // Bitmaps decoded in one playback are bounded, so a file of many huge bitmaps stays quick.
+    bool TakePixels(qint64 pixels)
+    {
+        if (pixels > mPixelBudget) return false;
+        mPixelBudget -= pixels;
+        return true;
+    }
+
     // Logical picture space after mapping, onto the painter's space.
     void SetDeviceTransform(const QTransform& deviceToTarget) { mDeviceToTarget = deviceToTarget; }
     void SetDeviceResolution(double pixelsPerMmX, double pixelsPerMmY);
@@ -135,6 +145,7 @@ private:
     double PenScale() const;
 
     QPainter* mPainter;
+    qint64 mPixelBudget = 64LL * 1024 * 1024;
     QTransform mDeviceToTarget;
     double mPxPerMmX = 96.0 / 25.4;
     double mPxPerMmY = 96.0 / 25.4;

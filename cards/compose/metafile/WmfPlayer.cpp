@@ -294,7 +294,10 @@ bool WmfPlayer::Walk(GdiContext* target, QRectF* windowSeen) const
             break;
         }
         case kDibCreatePatternBrush: {
-            const QImage pattern = DibImage::DecodePacked(r.Slice(10, r.Size() > 10 ? r.Size() - 10 : 0));
+            const MetaBytes packed = r.Slice(10, r.Size() > 10 ? r.Size() - 10 : 0);
+            const QImage pattern = dc.Painting() && dc.TakePixels(DibImage::PixelCount(packed))
+                                       ? DibImage::DecodePacked(packed)
+                                       : QImage();
             dc.CreateObject(dc.FirstFreeSlot(), GdiBrush{5, QColor(128, 128, 128), 0, pattern});
             break;
         }
@@ -328,7 +331,9 @@ bool WmfPlayer::Walk(GdiContext* target, QRectF* windowSeen) const
             if (!ok) break;
             const size_t dibAt = first + 2 * n;
             if (r.Size() <= dibAt) break; // a pattern fill without a bitmap draws nothing here
-            const QImage image = DibImage::DecodePacked(r.Slice(dibAt, r.Size() - dibAt));
+            const MetaBytes packed = r.Slice(dibAt, r.Size() - dibAt);
+            if (!dc.Painting() || !dc.TakePixels(DibImage::PixelCount(packed))) break;
+            const QImage image = DibImage::DecodePacked(packed);
             if (image.isNull()) break;
             if (function == kDibBitBlt) {
                 // ySrc, xSrc, height, width, yDest, xDest
