@@ -347,7 +347,8 @@ void CanvasControl::CanvasPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
     QString pdfPath;
-    QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    QPrinterInfo target = mPrinterName.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(mPrinterName);
+    if (target.isNull()) target = QPrinterInfo::defaultPrinter();
     if (target.isNull()) {
         const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
         if (!printers.isEmpty()) target = printers.first();

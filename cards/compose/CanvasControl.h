@@ -48,6 +48,10 @@ public:
     // Prints onto a printer that is already set up (the page itself: landscape, see the source).
     bool PrintTo(QPrinter& printer);
 
+    // The printer chosen in Print Setup; printing goes there while it exists, else to the default.
+    void SetPrinterName(const QString& name) { mPrinterName = name; }
+    QString PrinterName() const { return mPrinterName; }
+
     // The main window's caption line, where a card saved as PDF is announced.
     void SetCaptionLabel(QLabel* label) { mCaptionLabel = label; }
 
@@ -92,6 +96,7 @@ private:
     CanvasSurface* mSurface;
     CanvasLabel* mLabel;
     QLabel* mCaptionLabel = nullptr;
+    QString mPrinterName;
     std::map<int, Holder> mHolders; // index 0 is the template
     QList<int> mDisplay;            // topmost first
     int mSelected = -1;

@@ -99,6 +99,7 @@ private slots:
         canvas.AddGraphic(QStringLiteral("7100"), true);
         canvas.AddGraphic(QStringLiteral("7001"), false);
         canvas.AddText(QStringLiteral("Season's\r\nGreetings"), QStringLiteral("DejaVu Sans"), 24);
+        canvas.SetPrinterName(QStringLiteral("RemovedSinceSetup")); // a chosen printer that is gone: the default
         canvas.CanvasPrint();
         QCOMPARE(saved.size(), 0); // a real printer: no PDF fallback
         QString pdf;
