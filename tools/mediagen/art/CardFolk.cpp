@@ -141,8 +141,11 @@ void DrawSanta(cairo_t* cr, const Placement& placement, bool waving)
     // Boots and trousers.
     Limb(cr, {{-14, -40}, {-15, -12}}, 16, redShade, kInk);
     Limb(cr, {{14, -40}, {15, -12}}, 16, redShade, kInk);
+    // Black boots, toes turned outwards.
     for (double s : {-1.0, 1.0}) {
-        SmoothPath(cr, {{s * 15 - 12, 0}, {s * 15 - 11, -14}, {s * 15 + 9, -14}, {s * 15 + 14 * s + 2, -6}, {s * 15 + 14 * s, 0}});
+        cairo_rectangle(cr, s * 15 - 9, -20, 18, 14);
+        FillOutlined(cr, pal::kGrey[2], kInk);
+        EllipsePath(cr, s * 20, -5, 15, 6.5);
         FillOutlined(cr, pal::kGrey[2], kInk);
     }
     // Round belly coat.
