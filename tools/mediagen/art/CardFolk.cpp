@@ -54,7 +54,7 @@ void Boot(cairo_t* cr, double x, double y, double dir, int colour)
 
 } // namespace
 
-void DrawElf(cairo_t* cr, const Placement& placement, const ElfLook& look)
+void DrawCardElf(cairo_t* cr, const Placement& placement, const CardElfLook& look)
 {
     FigureSpace space(cr, placement);
     const int skin = pal::kSkin[6];

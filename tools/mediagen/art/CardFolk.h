@@ -10,7 +10,7 @@ namespace mediagen {
 
 // An elf about 70 wide and 110 high at scale 1 (hat tip included). Anchor: the ground between
 // the boots. Hands are placed by the look, so a prop can be drawn at handLeft / handRight.
-struct ElfLook {
+struct CardElfLook {
     int tunic = pal::kGreen[8];
     int tunicShade = pal::kGreen[5];
     int hat = pal::kRed[9];
@@ -22,7 +22,7 @@ struct ElfLook {
     Point handRight{24, -46};
     double hatSwing = 0;      // radians: the floppy tip hangs this way
 };
-void DrawElf(cairo_t* cr, const Placement& placement, const ElfLook& look);
+void DrawCardElf(cairo_t* cr, const Placement& placement, const CardElfLook& look);
 
 // Santa: about 110 wide and 150 high. Anchor: the ground. waving raises his right arm.
 void DrawSanta(cairo_t* cr, const Placement& placement, bool waving);

@@ -28,9 +28,9 @@ void GlimmerItem(cairo_t* cr, double w, double h)
     DrawGlimmer(cr, {w / 2, h - 6, 1.2, left}, {pose, view, phase100 / 100.0, false});
 }
 
-ElfLook Pupkin()
+CardElfLook Pupkin()
 {
-    ElfLook look;
+    CardElfLook look;
     look.tunic = pal::kRed[8];
     look.tunicShade = pal::kRed[5];
     look.hat = pal::kGreen[8];
@@ -38,9 +38,9 @@ ElfLook Pupkin()
     return look;
 }
 
-ElfLook Tam()
+CardElfLook Tam()
 {
-    ElfLook look;
+    CardElfLook look;
     look.girl = true;
     look.tunic = pal::kBlue[5];
     look.tunicShade = pal::kBlue[3];
@@ -52,42 +52,42 @@ ElfLook Tam()
 void TobinSnowman(cairo_t* cr, double w, double h)
 {
     DrawSnowman(cr, {w * 0.68, h - 4, 0.9, false});
-    ElfLook look;
+    CardElfLook look;
     look.handRight = {30, -58};
     look.handLeft = {-20, -40};
-    DrawElf(cr, {w * 0.28, h - 4, 1.2, false}, look);
+    DrawCardElf(cr, {w * 0.28, h - 4, 1.2, false}, look);
 }
 
 void PupkinGift(cairo_t* cr, double w, double h)
 {
-    ElfLook look = Pupkin();
+    CardElfLook look = Pupkin();
     look.handLeft = {-16, -40};
     look.handRight = {16, -40};
-    DrawElf(cr, {w / 2, h - 4, 1.25, false}, look);
+    DrawCardElf(cr, {w / 2, h - 4, 1.25, false}, look);
     DrawGift(cr, {w / 2, h - 42, 1.0, false}, {GiftWrap::YellowRed, GiftPattern::Dots, 34, 24, 0});
 }
 
 void CandyElf(cairo_t* cr, double w, double h)
 {
     DrawCandyCane(cr, {w * 0.74, h - 4, 0.95, true});
-    ElfLook look;
+    CardElfLook look;
     look.tunic = pal::kLime[5];
     look.tunicShade = pal::kLime[3];
     look.hat = pal::kPink[4];
     look.handRight = {28, -74};
     look.handLeft = {-22, -40};
     look.hatSwing = 0.6;
-    DrawElf(cr, {w * 0.36, h - 4, 1.2, false}, look);
+    DrawCardElf(cr, {w * 0.36, h - 4, 1.2, false}, look);
     DrawCandyCane(cr, {w * 0.16, h - 12, 0.28, false});
 }
 
 void TamInSnow(cairo_t* cr, double w, double h)
 {
-    ElfLook look = Tam();
+    CardElfLook look = Tam();
     look.sitting = true;
     look.handLeft = {-28, -62};
     look.handRight = {34, -58};
-    DrawElf(cr, {w * 0.42, h - 14, 1.2, false}, look);
+    DrawCardElf(cr, {w * 0.42, h - 14, 1.2, false}, look);
     SmoothPath(cr, {{4, h}, {20, h - 20}, {w / 2, h - 26}, {w - 20, h - 20}, {w - 4, h}});
     FillOutlined(cr, pal::kSnow[14], pal::kSnow[7]);
     DrawSnowball(cr, w * 0.82, h - 30, 9);
@@ -95,7 +95,7 @@ void TamInSnow(cairo_t* cr, double w, double h)
 
 void JudgeElf(cairo_t* cr, double w, double h)
 {
-    ElfLook look;
+    CardElfLook look;
     look.tunic = pal::kPurple[4];
     look.tunicShade = pal::kPurple[2];
     look.hat = pal::kGrey[3];
@@ -103,13 +103,13 @@ void JudgeElf(cairo_t* cr, double w, double h)
     look.glasses = true;
     look.handLeft = {-18, -44};
     look.handRight = {20, -48};
-    DrawElf(cr, {w / 2, h - 4, 1.25, false}, look);
+    DrawCardElf(cr, {w / 2, h - 4, 1.25, false}, look);
     DrawGift(cr, {w / 2 + 4, h - 46, 1.0, false}, {GiftWrap::GreenRed, GiftPattern::Stripes, 36, 26, 0});
 }
 
 void IvyDecoration(cairo_t* cr, double w, double h)
 {
-    ElfLook look;
+    CardElfLook look;
     look.girl = true;
     look.tunic = pal::kGreen[6];
     look.tunicShade = pal::kGreen[4];
@@ -117,7 +117,7 @@ void IvyDecoration(cairo_t* cr, double w, double h)
     look.hair = pal::kFur[2];
     look.handRight = {26, -92};
     look.handLeft = {-24, -50};
-    DrawElf(cr, {w * 0.45, h - 4, 1.2, false}, look);
+    DrawCardElf(cr, {w * 0.45, h - 4, 1.2, false}, look);
     const double bx = w * 0.45 + 26 * 1.2, by = h - 4 - 92 * 1.2 - 14;
     cairo_move_to(cr, bx, by - 14);
     cairo_line_to(cr, bx, by);
@@ -136,21 +136,21 @@ void PupkinSnowman(cairo_t* cr, double w, double h)
     FillOutlined(cr, pal::kSnow[14], pal::kBlack);
     CirclePath(cr, w * 0.3, h - 78, 20);
     FillOutlined(cr, pal::kSnow[15], pal::kBlack);
-    ElfLook look = Pupkin();
+    CardElfLook look = Pupkin();
     look.handLeft = {-36, -66};
     look.handRight = {-30, -80};
     look.hatSwing = -0.4;
-    DrawElf(cr, {w * 0.72, h - 4, 1.2, false}, look);
+    DrawCardElf(cr, {w * 0.72, h - 4, 1.2, false}, look);
     DrawSnowball(cr, w * 0.72 - 36, h - 4 - 96, 11);
 }
 
 void TamPlaying(cairo_t* cr, double w, double h)
 {
-    ElfLook look = Tam();
+    CardElfLook look = Tam();
     look.handRight = {24, -100};
     look.handLeft = {-26, -44};
     look.hatSwing = -0.3;
-    DrawElf(cr, {w * 0.4, h - 4, 1.2, false}, look);
+    DrawCardElf(cr, {w * 0.4, h - 4, 1.2, false}, look);
     DrawSnowball(cr, w * 0.4 + 24 * 1.2, h - 4 - 100 * 1.2 - 4, 9);
     DrawSnowball(cr, w * 0.82, h * 0.3, 7);
     DrawSnowball(cr, w * 0.9, h * 0.18, 5);
@@ -158,13 +158,13 @@ void TamPlaying(cairo_t* cr, double w, double h)
 
 void OsricGifts(cairo_t* cr, double w, double h)
 {
-    ElfLook look;
+    CardElfLook look;
     look.tunic = pal::kOrange[4];
     look.tunicShade = pal::kOrange[2];
     look.hat = pal::kBlue[4];
     look.handLeft = {-20, -52};
     look.handRight = {22, -52};
-    DrawElf(cr, {w / 2, h - 4, 1.15, false}, look);
+    DrawCardElf(cr, {w / 2, h - 4, 1.15, false}, look);
     const GiftWrap wraps[] = {GiftWrap::RedGold, GiftWrap::BlueSilver, GiftWrap::GreenRed, GiftWrap::PinkWhite};
     for (int i = 0; i < 4; ++i)
         DrawGift(cr, {w / 2 + (i % 2 ? 4 : -3), h - 54 - i * 30, 1.0, false},
@@ -173,13 +173,13 @@ void OsricGifts(cairo_t* cr, double w, double h)
 
 void BandElf(cairo_t* cr, double w, double h)
 {
-    ElfLook look;
+    CardElfLook look;
     look.tunic = pal::kRed[9];
     look.tunicShade = pal::kRed[6];
     look.hat = pal::kGreen[9];
     look.handLeft = {-30, -56};
     look.handRight = {28, -84};
-    DrawElf(cr, {w / 2, h - 4, 1.15, false}, look);
+    DrawCardElf(cr, {w / 2, h - 4, 1.15, false}, look);
     const double cx = w / 2, cy = h - 70;
     // Drum, cymbals and a horn.
     cairo_rectangle(cr, cx - 24, cy - 14, 48, 30);
