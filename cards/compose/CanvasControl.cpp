@@ -3,7 +3,7 @@
 
 #include "CanvasLabel.h"
 #include "CanvasSurface.h"
-#include "InstallFolder.h"
+#include "InstallDirSetting.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -87,13 +87,13 @@ int CanvasControl::NextIndex() const { return mHolders.rbegin()->first + 1; }
 
 void CanvasControl::AddGraphic(const QString& Name, bool IsBackground)
 {
-    const QString folder = InstallFolder::Get(true);
+    const QString folder = InstallDirSetting::ImagesFolder();
     const int n = NextIndex();
     if (n > 32767) return;
     Holder holder = mHolders.at(0);
     bool loaded = false;
     for (const char* extension : {".emf", ".wmf", ".dib"}) {
-        if (holder.picture.LoadFile(QDir(folder).filePath(QStringLiteral("images/") + Name + QLatin1String(extension)))) {
+        if (holder.picture.LoadFile(QDir(folder).filePath(Name + QLatin1String(extension)))) {
             loaded = true;
             break;
         }

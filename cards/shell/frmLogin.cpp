@@ -78,7 +78,7 @@ void frmLogin::ReadPlayers()
     mPlayers.Clear();
     Names->clear();
     // A missing or unreadable list leaves no players: Quit and the game still work.
-    QFile file(QDir(InstallDirSetting::WithDefault()).filePath(QStringLiteral("highscore.txt")));
+    QFile file(InstallDirSetting::HighScoreFile());
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QByteArray bytes = file.read(PlayerTable::kMaxBytes);

@@ -2,14 +2,19 @@
 #include "frmMain.h"
 
 #include "CDPlayerControl.h"
+#include "CanvasControl.h"
+#include "ComposeWiring.h"
 #include "LeftButtonsControl.h"
+#include "MiddleButtonsControl.h"
 #include "PictureLabel.h"
 #include "ResourceCaptions.h"
 #include "RightButtonsControl.h"
 #include "ShellPictures.h"
+#include "ThumbNailScroller.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
 #include "frmLogin.h"
+#include "frmText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,15 +64,15 @@ void frmMain::BuildParts()
     // Made in stacking order: the panels lie under the canvas, the strip and the caption.
     LeftButtons = new LeftButtonsControl(mPicture);
     RightButtons = new RightButtonsControl(mPicture);
-    Canvas = new CanvasPart(mPicture);
-    MiddleButtons = new MiddleButtonsPart(mPicture);
-    ThumbNailScroller = new ThumbNailPart(mPicture);
+    Canvas = new CanvasControl(mPicture);
+    MiddleButtons = new MiddleButtonsControl(mPicture);
+    ThumbNailScroller = new ::ThumbNailScroller(mPicture);
     ThumbName = new QLabel(mPicture);
     ThumbName->setAlignment(Qt::AlignCenter);
     ThumbName->setStyleSheet(QStringLiteral("color: #fff6d8; font-weight: bold;"));
     CDPlayer = new CDPlayerControl(mCdDrive, this);
 
-    mText = new TextWindowPart(this);
+    mText = new frmText(this);
     mLogin = new frmLogin(mLauncher, this);
     mAbout = new frmAbout(this);
 }
@@ -81,10 +86,7 @@ void frmMain::WireParts()
             [this] { RightButtons->SetMusicOn(CDPlayer->PlayToggle()); });
     connect(RightButtons, &RightButtonsControl::Text, this, &frmMain::TextAction);
     connect(RightButtons, &RightButtonsControl::PrintCanvas, this, [this] { Canvas->CanvasPrint(); });
-    connect(MiddleButtons, &MiddleButtonsPart::PickCategory, this,
-            [this](int category) { ThumbNailScroller->ShowImagesofType(category, mLogin->UserLevel()); });
-    connect(ThumbNailScroller, &ThumbNailPart::ThumbNailSelected, this,
-            [this](const QString& item, bool background) { Canvas->AddGraphic(item, background); });
+    ComposeWiring::Connect(MiddleButtons, ThumbNailScroller, Canvas, ThumbName, [this] { return mLogin->UserLevel(); });
     connect(CDPlayer, &CDPlayerControl::AudioTrackChange, this, &frmMain::ShowTrackCheck);
     connect(mLogin, &frmLogin::ClearCanvas, this, [this] { Canvas->ClearAll(); });
 
@@ -143,8 +145,7 @@ void frmMain::PlayerFlow()
         LoginAction();
         return;
     }
-    ThumbNailScroller->ShowImagesofType(1, mLogin->UserLevel());
-    MiddleButtons->SelectButton(1);
+    ComposeWiring::ShowFirstCategory(MiddleButtons, ThumbNailScroller, mLogin->UserLevel());
 }
 
 void frmMain::LoginAction()
@@ -180,18 +181,15 @@ void frmMain::showEvent(QShowEvent* event)
 
 void frmMain::TextAction()
 {
-    mText->Reset();
-    mText->SetText(Canvas->GetText());
-    mText->ShowModal();
-    if (mText->OkCancel())
-        Canvas->AddText(mText->GetText(), mText->TextFontName(), mText->TextFontSize());
+    mText->TextAction(Canvas);
 }
 
 void frmMain::ShowPrinterDialog()
 {
     QPrintDialog dialog(&mPrinter, this);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        Canvas->SetPrinterName(mPrinter.printerName());
 }
 
 void frmMain::ShowAbout()

@@ -2,8 +2,6 @@
 // strip, a button panel on each side, the thumbnail caption, the menus and the music player.
 #pragma once
 
-#include "MainWindowParts.h"
-
 #include <QMainWindow>
 #include <QPrinter>
 
@@ -11,15 +9,19 @@
 #include <memory>
 
 class CDPlayerControl;
+class CanvasControl;
 class Launcher;
 class LeftButtonsControl;
+class MiddleButtonsControl;
 class QAction;
 class QLabel;
 class QMenu;
 class RightButtonsControl;
+class ThumbNailScroller;
 class VirtualCdDrive;
 class frmAbout;
 class frmLogin;
+class frmText;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -47,20 +49,22 @@ public:
     void LoginAction();
     // The text window over this one; its text goes to the canvas after OK.
     void TextAction();
+    // Chooses the printer that File > Print and the Print button use from now on.
     void ShowPrinterDialog();
     void ShowAbout();
 
     frmLogin* Login() const { return mLogin; }
-    TextWindowPart* TextWindow() const { return mText; }
+    frmText* TextWindow() const { return mText; }
     QPrinter& Printer() { return mPrinter; }
     // True once the window has been closed for good.
     bool Ended() const { return mEnded; }
 
     LeftButtonsControl* LeftButtons = nullptr;
-    CanvasPart* Canvas = nullptr;
+    CanvasControl* Canvas = nullptr;
     RightButtonsControl* RightButtons = nullptr;
-    MiddleButtonsPart* MiddleButtons = nullptr;
-    ThumbNailPart* ThumbNailScroller = nullptr;
+    MiddleButtonsControl* MiddleButtons = nullptr;
+    // Named as the main window has always named its strip, hence the qualified type.
+    ::ThumbNailScroller* ThumbNailScroller = nullptr;
     QLabel* ThumbName = nullptr;
     CDPlayerControl* CDPlayer = nullptr;
 
@@ -92,7 +96,7 @@ private:
     Launcher& mLauncher;
     VirtualCdDrive* mCdDrive;
     frmLogin* mLogin = nullptr;
-    TextWindowPart* mText = nullptr;
+    frmText* mText = nullptr;
     frmAbout* mAbout = nullptr;
     QWidget* mPicture = nullptr;
     QPrinter mPrinter;

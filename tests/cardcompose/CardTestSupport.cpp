@@ -1,7 +1,7 @@
 // Fixture writing and pixel measuring for the card tests.
 #include "CardTestSupport.h"
 
-#include "InstallFolder.h"
+#include "InstallDirSetting.h"
 #include "UemfFixtures.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@ namespace CardTest {
 void UseInstallFolder(const QString& folder)
 {
     QStandardPaths::setTestModeEnabled(true);
-    InstallFolder::Set(folder);
+    InstallDirSetting::Store(folder);
 }
 
 bool WriteFixtures(const QString& folder)

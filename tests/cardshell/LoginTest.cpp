@@ -278,6 +278,36 @@ private slots:
         QCOMPARE(QDir(unset.starts[0].folder), QDir(QCoreApplication::applicationDirPath()));
         QCOMPARE(InstallDirSetting::WithDefault(), QCoreApplication::applicationDirPath());
     }
+
+    void WithoutTheSettingThePlayersComeFromTheGamesSharedList()
+    {
+        // This test program's folder holds no _media: it runs as an installed program, so the
+        // list is the player's own copy under $XDG_DATA_HOME/skyrun, as the game writes it.
+        QTemporaryDir dataHome;
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        QDir(dataHome.path()).mkpath(QStringLiteral("skyrun"));
+        QFile shared(QDir(dataHome.path()).filePath(QStringLiteral("skyrun/highscore.txt")));
+        QVERIFY(shared.open(QIODevice::WriteOnly));
+        shared.write("Tobin\n2 300 1\nIvy\n5 900 3\n");
+        shared.close();
+        InstallList("Holly\n3 6200 4\n");
+        InstallDirSetting::Forget();
+
+        RecordingLauncher launcher;
+        frmLogin login(launcher);
+        login.Load();
+        QCOMPARE(login.Names->count(), 2);
+        QCOMPARE(login.Names->itemText(1), QStringLiteral("Ivy"));
+
+        // Set explicitly, the install folder's list is read instead.
+        InstallDirSetting::Store(mInstall.path());
+        frmLogin second(launcher);
+        second.Load();
+        QCOMPARE(second.Names->count(), 1);
+        QCOMPARE(second.Names->itemText(0), QStringLiteral("Holly"));
+        qputenv("XDG_DATA_HOME", oldDataHome);
+    }
 };
 
 CARD_TEST_MAIN(LoginTest)

@@ -2,17 +2,23 @@
 #include "CardTestSupport.h"
 
 #include "CDPlayerControl.h"
+#include "CanvasControl.h"
+#include "CanvasSurface.h"
 #include "CardResources.h"
 #include "InstallDirSetting.h"
 #include "Launcher.h"
 #include "LeftButtonsControl.h"
 #include "MainMod.h"
+#include "MiddleButtonsControl.h"
 #include "ResourceCaptions.h"
 #include "RightButtonsControl.h"
 #include "RollButton.h"
+#include "ThumbNailImage.h"
+#include "ThumbNailScroller.h"
 #include "ToggleButton.h"
 #include "frmLogin.h"
 #include "frmMain.h"
+#include "frmText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +26,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -77,6 +86,26 @@ private:
     std::deque<Action> mActions;
 };
 
+// Chooses the named player in the login window and loads them.
+LoginScript::Action ChoosePlayer(const QString& name)
+{
+    return [name](frmLogin* login) {
+        login->Names->setCurrentIndex(login->Names->findText(name));
+        Click(login->btnLoad);
+    };
+}
+
+// Pixels of `area` that differ between two pictures of the same size.
+int ChangedPixels(const QImage& before, const QImage& after, const QRect& area)
+{
+    int changed = 0;
+    const QRect r = area.intersected(before.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            changed += before.pixel(x, y) != after.pixel(x, y);
+    return changed;
+}
+
 QStringList TrackChecks(const frmMain& main)
 {
     QStringList checked;
@@ -94,10 +123,16 @@ private:
     QTemporaryDir mInstall;
 
 private slots:
+    void initTestCase()
+    {
+        // The install folder's clip art is the generated set.
+        QVERIFY(QFile::link(QStringLiteral(SKYRUN_DIST_DIR "/images"), mInstall.filePath(QStringLiteral("images"))));
+    }
+
     void init()
     {
         CardTestSupport::WriteFile(mInstall, QStringLiteral("highscore.txt"),
-                                   "Holly\n3 6200 4\nGlimmer\n4 9850 7\n");
+                                   "Holly\n3 6200 4\nGlimmer\n4 9850 7\nStar\n5 20400 9\n");
         InstallDirSetting::Store(mInstall.path());
     }
 
@@ -237,12 +272,12 @@ private slots:
         QuietLauncher launcher;
         frmMain main(launcher, nullptr);
         main.Load();
+        main.Canvas->AddGraphic(QStringLiteral("2001"), false);
+        QCOMPARE(main.Canvas->DisplayList().size(), 1);
+        QSignalSpy picked(main.MiddleButtons, &MiddleButtonsControl::PickCategory);
         bool returnShownLater = false;
         LoginScript script(main.Login(), {
-            [](frmLogin* login) {
-                login->Names->setCurrentIndex(0);
-                Click(login->btnLoad);
-            },
+            ChoosePlayer(QStringLiteral("Holly")),
             [&](frmLogin* login) {
                 returnShownLater = login->btnReturn->isVisible();
                 Click(login->btnReturn);
@@ -250,23 +285,69 @@ private slots:
         });
         main.show();
         main.PlayerFlow();
-        QTRY_VERIFY(main.ThumbNailScroller->Calls().contains(QStringLiteral("ShowImagesofType 1 3")));
+        // Level 3 opens the first three groups of Glimmer: 3 + 2 + 2 pictures.
+        QTRY_COMPARE(main.ThumbNailScroller->ImageKeys().size(), 7);
+        QCOMPARE(main.ThumbNailScroller->Type(), 1);
         QCOMPARE(script.shown, 1);
         QCOMPARE(main.Login()->UserName(), QStringLiteral("Holly"));
         QVERIFY(main.isVisible());
-        QVERIFY(main.Canvas->Calls().contains(QStringLiteral("ClearAll")));
+        // Loading a player starts a new picture.
+        QVERIFY(main.Canvas->DisplayList().isEmpty());
         // Shown directly and once more through the category button's event.
-        QCOMPARE(main.ThumbNailScroller->Calls().count(QStringLiteral("ShowImagesofType 1 3")), 2);
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(picked[0][0].toInt(), 1);
         QCOMPARE(main.MiddleButtons->Category(), 1);
+        QVERIFY(main.MiddleButtons->Button(1)->State());
 
-        // The Login button opens it again, now with the way back.
+        // The Login button opens it again, now with the way back, and the picture stays.
+        main.Canvas->AddGraphic(QStringLiteral("2002"), false);
         Click(main.LeftButtons->btnMain);
         QTRY_COMPARE(script.shown, 2);
         QTRY_VERIFY(main.isVisible());
         QVERIFY(returnShownLater);
         QVERIFY(!main.Ended());
         QCOMPARE(main.Login()->UserName(), QStringLiteral("Holly"));
-        QCOMPARE(main.Canvas->Calls().count(QStringLiteral("ClearAll")), 1);
+        QCOMPARE(main.Canvas->DisplayList().size(), 1);
+    }
+
+    void ALevelFivePlayerPicksGlimmerFromTheStripOntoTheCanvas()
+    {
+        QuietLauncher launcher;
+        frmMain main(launcher, nullptr);
+        main.Load();
+        LoginScript script(main.Login(), {ChoosePlayer(QStringLiteral("Star"))});
+        main.show();
+        main.PlayerFlow();
+        ::ThumbNailScroller* strip = main.ThumbNailScroller;
+        QTRY_COMPARE(strip->ImageKeys(), QStringList({"2003", "2002", "2005", "2004", "2007", "2006", "2009", "2008",
+                                                      "2010", "2001"}));
+        QCOMPARE(main.Login()->UserLevel(), 5);
+        QCOMPARE(strip->Visible(), 5);
+        const QList<ThumbNailImage*> thumbs = strip->ThumbNails();
+        QVERIFY(thumbs[1]->isVisible());
+        QCOMPARE(thumbs[1]->Tag(), QStringLiteral("2002"));
+        QVERIFY(!thumbs[1]->pixmap().isNull());
+
+        // The caption of the thumbnail under the pointer shows on the main window's caption line.
+        QMouseEvent hover(QEvent::MouseMove, QPointF(20, 20), thumbs[1]->mapToGlobal(QPointF(20, 20)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(thumbs[1], &hover);
+        QCOMPARE(main.ThumbName->text(), QStringLiteral("Glimmer looking back"));
+
+        const QImage empty = main.Canvas->Surface()->Buffer().toImage();
+        QTest::mouseClick(thumbs[1], Qt::LeftButton, Qt::NoModifier, QPoint(25, 20));
+        QCOMPARE(main.Canvas->DisplayList(), QStringList({"1"}));
+        QCOMPARE(main.Canvas->HolderAt(1)->tag, QStringLiteral("2002"));
+        QCOMPARE(main.Canvas->Selected(), 1);
+        // Painted at the template place: a good part of the picture's rectangle changed.
+        const CanvasControl::Holder* placed = main.Canvas->HolderAt(1);
+        const double toPixels = main.Canvas->Scale() / main.Canvas->TwipsPerPixelX();
+        const QRect area(qRound(placed->left * toPixels), qRound(placed->top * toPixels),
+                         qRound(placed->width * toPixels), qRound(placed->height * toPixels));
+        QVERIFY(area.width() > 20 && area.height() > 20);
+        const QImage drawn = main.Canvas->Surface()->Buffer().toImage();
+        QVERIFY(ChangedPixels(empty, drawn, area) > area.width() * area.height() / 10);
+        QCOMPARE(ChangedPixels(empty, drawn, QRect(0, 0, area.left() - 2, empty.height())), 0);
     }
 
     void PanelAndStripEventsReachTheCanvas()
@@ -274,16 +355,73 @@ private slots:
         QuietLauncher launcher;
         frmMain main(launcher, nullptr);
         main.Load();
-        Click(main.LeftButtons->btnClearAll);
-        Click(main.LeftButtons->btnRemove);
-        Click(main.RightButtons->btnPrint);
-        main.mnuFilePrint->trigger();
         emit main.ThumbNailScroller->ThumbNailSelected(QStringLiteral("6000"), true);
+        QCOMPARE(main.Canvas->Background(), 1);
+        emit main.ThumbNailScroller->ThumbNailSelected(QStringLiteral("2001"), false);
+        emit main.ThumbNailScroller->ThumbNailSelected(QStringLiteral("3001"), false);
+        QCOMPARE(main.Canvas->DisplayList(), QStringList({"3", "2", "1"}));
+        Click(main.LeftButtons->btnRemove);
+        QCOMPARE(main.Canvas->DisplayList(), QStringList({"2", "1"}));
+        Click(main.LeftButtons->btnClearAll);
+        QVERIFY(main.Canvas->DisplayList().isEmpty());
+        QCOMPARE(main.Canvas->Background(), -1);
+
+        // Without a player the level is 0: the first group only.
         main.MiddleButtons->SelectButton(4);
-        QCOMPARE(main.Canvas->Calls(), QStringList({QStringLiteral("ClearAll"), QStringLiteral("RemoveGraphic"),
-                                                    QStringLiteral("CanvasPrint"), QStringLiteral("CanvasPrint"),
-                                                    QStringLiteral("AddGraphic 6000 1")}));
-        QCOMPARE(main.ThumbNailScroller->Calls().last(), QStringLiteral("ShowImagesofType 4 0"));
+        QCOMPARE(main.ThumbNailScroller->Type(), 4);
+        QCOMPARE(main.ThumbNailScroller->ImageKeys(), QStringList({"5003", "5002", "5001"}));
+        main.ThumbNailScroller->ThumbNailClick(2);
+        QCOMPARE(main.Canvas->HolderAt(1)->tag, QStringLiteral("5001"));
+        QCOMPARE(main.Canvas->Background(), -1);
+    }
+
+    void PrintButtonAndMenuPrintTheCanvas()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is installed here: the card would go to paper");
+        QuietLauncher launcher;
+        frmMain main(launcher, nullptr);
+        main.Load();
+        QSignalSpy printed(main.Canvas, &CanvasControl::PrintedToFile);
+        emit main.ThumbNailScroller->ThumbNailSelected(QStringLiteral("6002"), true);
+        Click(main.RightButtons->btnPrint);
+        QCOMPARE(printed.count(), 1);
+        const QString path = printed[0][0].toString();
+        QVERIFY(QFile::exists(path));
+        // Without a printer the caption line says where the card went.
+        QVERIFY(main.ThumbName->text().contains(path));
+        QFile::remove(path);
+        main.mnuFilePrint->trigger();
+        QCOMPARE(printed.count(), 2);
+        QFile::remove(printed[1][0].toString());
+    }
+
+    void TheTextButtonEditsTheCanvasText()
+    {
+        QuietLauncher launcher;
+        frmMain main(launcher, nullptr);
+        main.Load();
+        frmText* text = main.TextWindow();
+        QString offered;
+        QTimer::singleShot(0, &main, [&] {
+            QCOMPARE(QApplication::activeModalWidget(), text);
+            text->MyTextBox()->setPlainText(QStringLiteral("Merry\nChristmas"));
+            text->ChooseSize(24);
+            Click(text->Button("btnOK"));
+        });
+        Click(main.RightButtons->btnText);
+        QCOMPARE(main.Canvas->GetText(), QStringLiteral("Merry\r\nChristmas"));
+        QCOMPARE(main.Canvas->LabelFont().pointSize(), 24);
+
+        // Cancel keeps the canvas's text; the window offered the canvas's text, not its last edit.
+        QTimer::singleShot(0, &main, [&] {
+            offered = text->MyTextBox()->toPlainText();
+            text->MyTextBox()->setPlainText(QStringLiteral("Thrown away"));
+            Click(text->Button("btnCancel"));
+        });
+        Click(main.RightButtons->btnText);
+        QCOMPARE(offered, QStringLiteral("Merry\nChristmas"));
+        QCOMPARE(main.Canvas->GetText(), QStringLiteral("Merry\r\nChristmas"));
     }
 
     void WithoutMusicTheButtonStaysOffAndTracksFollowThePlayer()
