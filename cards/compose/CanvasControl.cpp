@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
@@ -367,6 +368,10 @@ void CanvasControl::CanvasPrint()
     printer.setDocName(QStringLiteral("Card"));
     // Failures are not reported: a printer that cannot start simply prints nothing.
     if (!PrintTo(printer) || pdfPath.isEmpty()) return;
-    if (mCaptionLabel) mCaptionLabel->setText(tr("Card saved as %1").arg(pdfPath));
+    // The caption line is short: the name fits there, the whole path shows as its tool tip.
+    if (mCaptionLabel) {
+        mCaptionLabel->setText(tr("Card saved as %1").arg(QFileInfo(pdfPath).fileName()));
+        mCaptionLabel->setToolTip(pdfPath);
+    }
     emit PrintedToFile(pdfPath);
 }

@@ -164,7 +164,10 @@ void ThumbNailScroller::TimerTick()
 void ThumbNailScroller::ThumbNailHover(int k)
 {
     if (k < 0 || k >= mThumbNails.size()) return;
-    if (mCaptionLabel) mCaptionLabel->setText(mCaptions.value(mThumbNails[k]->Tag()));
+    if (mCaptionLabel) {
+        mCaptionLabel->setText(mCaptions.value(mThumbNails[k]->Tag()));
+        mCaptionLabel->setToolTip(QString()); // a saved card's path belonged to the old text
+    }
 }
 
 void ThumbNailScroller::ThumbNailClick(int k)

@@ -168,7 +168,8 @@ private slots:
         const QString path = saved[0][0].toString();
         QVERIFY(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
         QVERIFY(QFile::exists(path));
-        QVERIFY(caption.text().contains(path));
+        QCOMPARE(caption.text(), QStringLiteral("Card saved as ") + QFileInfo(path).fileName());
+        QCOMPARE(caption.toolTip(), path);
         const QImage page = PdfPages::Render(path, kDpi);
         QVERIFY(!page.isNull());
         QVERIFY(page.width() > page.height());

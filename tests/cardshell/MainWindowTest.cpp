@@ -389,11 +389,17 @@ private slots:
         const QString path = printed[0][0].toString();
         QVERIFY(QFile::exists(path));
         // Without a printer the caption line says where the card went.
-        QVERIFY(main.ThumbName->text().contains(path));
+        QVERIFY(main.ThumbName->text().endsWith(QFileInfo(path).fileName()));
+        QCOMPARE(main.ThumbName->toolTip(), path);
         QFile::remove(path);
         main.mnuFilePrint->trigger();
         QCOMPARE(printed.count(), 2);
         QFile::remove(printed[1][0].toString());
+        // A caption shown later takes the saved card's path away.
+        main.MiddleButtons->SelectButton(1);
+        main.ThumbNailScroller->ThumbNailHover(0);
+        QCOMPARE(main.ThumbName->text(), QStringLiteral("Curious Glimmer"));
+        QVERIFY(main.ThumbName->toolTip().isEmpty());
     }
 
     void TheTextButtonEditsTheCanvasText()
