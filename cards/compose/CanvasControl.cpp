@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -360,8 +361,11 @@ void CanvasControl::CanvasPrint()
         QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         if (folder.isEmpty()) folder = QDir::homePath();
         QDir().mkpath(folder);
-        pdfPath = QDir(folder).filePath(QStringLiteral("Card %1.pdf")
-                                            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"))));
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"));
+        pdfPath = QDir(folder).filePath(QStringLiteral("Card %1.pdf").arg(stamp));
+        // Two cards printed within one second must not overwrite each other.
+        for (int n = 2; QFile::exists(pdfPath); ++n)
+            pdfPath = QDir(folder).filePath(QStringLiteral("Card %1 (%2).pdf").arg(stamp).arg(n));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);
     }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace CardTest {
@@ -13,6 +14,9 @@ namespace CardTest {
 void UseInstallFolder(const QString& folder)
 {
     QStandardPaths::setTestModeEnabled(true);
+    // Settings of this test program alone: test programs run side by side and each sets the folder.
+    static QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     InstallDirSetting::Store(folder);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,6 +30,7 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private:
+    QTemporaryDir mSettings;
     QTemporaryDir mDataHome;
     QTemporaryDir mPortable;
     QTemporaryDir mPrefix;
@@ -40,6 +42,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettings.path());
         qputenv("XDG_DATA_HOME", mDataHome.path().toLocal8Bit());
         // Portable: the program beside _media, its players and its clip art.
         QVERIFY(QDir(Portable()).mkpath(QStringLiteral("_media")));

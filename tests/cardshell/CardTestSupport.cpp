@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -13,6 +14,9 @@ void PrepareEnvironment()
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QStandardPaths::setTestModeEnabled(true);
+    // Settings of this test program alone: test programs run side by side and each sets the install folder.
+    static QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 }
 
 void WriteFile(const QTemporaryDir& folder, const QString& name, const QByteArray& contents)
