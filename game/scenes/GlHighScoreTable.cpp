@@ -6,34 +6,178 @@
 #include "VlLog.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <cerrno>
+#include <cstdint>
 #include <fstream>
 #include <istream>
+#include <iterator>
 #include <ostream>
-#include <system_error>
+#include <sstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 const char* const GlHighScoreTable::kFileName = "highscore.txt";
+const char* const GlHighScoreTable::kNewSuffix = ".new";
+const char* const GlHighScoreTable::kBackupSuffix = ".bak";
 
 namespace {
 
-// After the third number comes the line end. An entry counts only when its
-// line end is really there: a last line cut short is not taken.
-bool ReadLineEnd(std::istream& in)
-{
-    for (;;) {
-        std::istream::int_type c = in.get();
-        if (c == '\n')
-            return true;
-        if (c != '\r' && c != ' ' && c != '\t')
-            return false;
+const char* const kByteOrderMark = "\xEF\xBB\xBF";
+
+// Reads entries from the whole text of a list, line by line, as the stream
+// reader of the format would, but able to step over what it cannot read.
+class EntryReader {
+public:
+    explicit EntryReader(const std::string& text) : mText(text) {}
+
+    // The next whole entry; false at the end of the text.
+    bool Next(HighScoreEntry& entry)
+    {
+        while (mAt < mText.size()) {
+            const size_t lineStart = mAt;
+            if (ReadEntry(entry))
+                return true;
+            // Not an entry: the damaged entry is passed over one line at a
+            // time, and each following line is tried as the start of one.
+            mSkipped = true;
+            const size_t lineEnd = mText.find('\n', lineStart);
+            mAt = lineEnd == std::string::npos ? mText.size() : lineEnd + 1;
+        }
+        return false;
     }
+
+    bool SkippedAnything() const { return mSkipped; }
+
+private:
+    static bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+    bool ReadEntry(HighScoreEntry& entry)
+    {
+        size_t at = mAt;
+        const size_t lineEnd = mText.find('\n', at);
+        if (lineEnd == std::string::npos)
+            return false;
+        // A CR before the line end (Windows) is not part of the name.
+        size_t nameEnd = lineEnd;
+        while (nameEnd > at && mText[nameEnd - 1] == '\r')
+            --nameEnd;
+        // An editor may have saved the list with a UTF-8 byte-order mark; it is
+        // no part of a name, wherever sorting later puts that name.
+        if (nameEnd - at >= 3 && mText.compare(at, 3, kByteOrderMark) == 0) {
+            at += 3;
+            mSkipped = true;
+        }
+        if (nameEnd - at > GlHighScoreTable::kMaxNameLength)
+            return false;
+        HighScoreEntry read;
+        read.name.assign(mText, at, nameEnd - at);
+        at = lineEnd + 1;
+        if (!ReadNumber(at, read.level) || !ReadNumber(at, read.score) || !ReadNumber(at, read.delivered))
+            return false;
+        // After the third number only its line end; a last line cut short is not taken.
+        while (at < mText.size() && (mText[at] == ' ' || mText[at] == '\t' || mText[at] == '\r'))
+            ++at;
+        if (at >= mText.size() || mText[at] != '\n')
+            return false;
+        mAt = at + 1;
+        entry = std::move(read);
+        return true;
+    }
+
+    // A 32-bit decimal number after white space (line ends included), as a
+    // stream reads it; one that does not fit is not read.
+    bool ReadNumber(size_t& at, int32_t& value) const
+    {
+        size_t i = at;
+        while (i < mText.size() && IsSpace(mText[i]))
+            ++i;
+        bool negative = false;
+        if (i < mText.size() && (mText[i] == '+' || mText[i] == '-')) {
+            negative = mText[i] == '-';
+            ++i;
+        }
+        const size_t digits = i;
+        int64_t magnitude = 0;
+        while (i < mText.size() && mText[i] >= '0' && mText[i] <= '9') {
+            magnitude = magnitude * 10 + (mText[i] - '0');
+            if (magnitude > int64_t{INT32_MAX} + 1)
+                return false;
+            ++i;
+        }
+        if (i == digits)
+            return false;
+        const int64_t signedValue = negative ? -magnitude : magnitude;
+        if (signedValue > INT32_MAX)
+            return false;
+        value = static_cast<int32_t>(signedValue);
+        at = i;
+        return true;
+    }
+
+    const std::string& mText;
+    size_t mAt = 0;
+    bool mSkipped = false;
+};
+
+// Writes the bytes as the whole file and waits until they are on the disk.
+bool WriteDurably(const std::string& path, const std::string& bytes, bool* opened)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    *opened = fd >= 0;
+    if (fd < 0)
+        return false;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            ::close(fd);
+            return false;
+        }
+        done += static_cast<size_t>(written);
+    }
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+// A rename is only lasting once the folder holding the name is on the disk too.
+void SyncFolderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Writes through a temporary file renamed over the target; a stale temporary
+// file left by a crash is simply written over.
+bool ReplaceDurably(const std::string& path, const std::string& bytes, bool* opened)
+{
+    const std::string temporaryPath = path + GlHighScoreTable::kNewSuffix;
+    if (!WriteDurably(temporaryPath, bytes, opened) || ::rename(temporaryPath.c_str(), path.c_str()) != 0) {
+        ::unlink(temporaryPath.c_str());
+        return false;
+    }
+    SyncFolderOf(path);
+    return true;
 }
 
 } // namespace
 
-void GlHighScoreTable::LoadHighScoreList()
+void GlHighScoreTable::Clear()
 {
     mEntries.clear();
+    mHadUnreadableParts = false;
+}
+
+void GlHighScoreTable::LoadHighScoreList()
+{
+    Clear();
     std::string path;
     if (!az::GetFullPath(Vl::kF_FromBinary, kFileName, path)) {
         azLog() << "GlHighScore::LoadHighScoreList- VlFileCreate failed.  Returning NULL object. " << kFileName
@@ -54,12 +198,13 @@ void GlHighScoreTable::LoadHighScoreList()
     }
 }
 
-bool GlHighScoreTable::WriteHighScoreListToDisk() const
+bool GlHighScoreTable::WriteHighScoreListToDisk()
 {
     // The file object only finds a file that exists (under any letter case).
     // A missing list is created beside the program rather than losing the score.
     std::string path;
-    if (!az::GetFullPath(Vl::kF_FromBinary, kFileName, path)) {
+    const bool exists = az::GetFullPath(Vl::kF_FromBinary, kFileName, path);
+    if (!exists) {
         if (VlGetBinaryPath(path) != VlOk) {
             azLog() << "GlHighScore::WriteHighScoreListToDisk- VlFileCreate failed.  Returning NULL object. "
                     << kFileName << "\n" << std::flush;
@@ -69,47 +214,43 @@ bool GlHighScoreTable::WriteHighScoreListToDisk() const
         azLog() << "GlHighScore::WriteHighScoreListToDisk - no " << kFileName << " yet, creating it.\n" << std::flush;
     }
 
+    bool opened = false;
+    // What could not be read is someone's score too: the damaged original is
+    // kept before the first list that leaves it out replaces it.
+    if (exists && mHadUnreadableParts) {
+        std::ifstream original(path, std::ios::in | std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(original), std::istreambuf_iterator<char>()};
+        const std::string backupPath = path + kBackupSuffix;
+        if (!original || !ReplaceDurably(backupPath, bytes, &opened)) {
+            azLog() << "GlHighScore::WriteHighScoreListToDisk - could not keep " << backupPath << "\n" << std::flush;
+            return false;
+        }
+    }
+
     // Written beside the list and renamed over it: the card program may read
     // the list at any moment, and a crash must never leave it half written.
-    const std::string temporaryPath = path + ".new";
-    std::ofstream out(temporaryPath, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!out) {
-        azLog() << "GlHighScore::WriteHighScoreListToDisk - Configfile in fail state after construction.\n"
-                << std::flush;
+    std::ostringstream list;
+    WriteTo(list);
+    if (!ReplaceDurably(path, list.str(), &opened)) {
+        if (!opened)
+            azLog() << "GlHighScore::WriteHighScoreListToDisk - Configfile in fail state after construction.\n"
+                    << std::flush;
+        else
+            azLog() << "GlHighScore::WriteHighScoreListToDisk - could not replace " << path << "\n" << std::flush;
         return false;
     }
-    WriteTo(out);
-    out.close();
-    std::error_code error;
-    if (out.fail()) {
-        azLog() << "GlHighScore::WriteHighScoreListToDisk - could not write " << temporaryPath << "\n" << std::flush;
-        std::filesystem::remove(temporaryPath, error);
-        return false;
-    }
-    std::filesystem::rename(temporaryPath, path, error);
-    if (error) {
-        azLog() << "GlHighScore::WriteHighScoreListToDisk - could not replace " << path << "\n" << std::flush;
-        std::filesystem::remove(temporaryPath, error);
-        return false;
-    }
+    mHadUnreadableParts = false;
     return true;
 }
 
 void GlHighScoreTable::ReadFrom(std::istream& in)
 {
-    while (in.peek() != std::istream::traits_type::eof()) {
-        HighScoreEntry entry;
-        // The name is the whole line; a CR before its line end (Windows) is not part of it.
-        bool tooLong = false;
-        az::ReadTextLine(in, kMaxNameLength, entry.name, &tooLong);
-        if (tooLong)
-            return;
-        if (!(in >> entry.level >> entry.score >> entry.delivered))
-            return;
-        if (!ReadLineEnd(in))
-            return;
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EntryReader reader(text);
+    HighScoreEntry entry;
+    while (reader.Next(entry))
         mEntries.push_back(entry);
-    }
+    mHadUnreadableParts = reader.SkippedAnything();
 }
 
 void GlHighScoreTable::WriteTo(std::ostream& out) const
@@ -137,10 +278,10 @@ void GlHighScoreTable::Add(const HighScoreEntry& entry)
 
 bool GlHighScoreTable::IsHighScore(int32_t score) const
 {
-    if (mEntries.empty())
+    // With a row of the list still empty, every finished game earns it.
+    if (mEntries.size() < kShownEntries)
         return true;
     // A hand-made file may hold more than five entries; only the shown five
     // count, or the player would be told of a high score that is then cut.
-    size_t lowestShown = std::min(mEntries.size(), kShownEntries) - 1;
-    return mEntries[lowestShown].score < score;
+    return mEntries[kShownEntries - 1].score < score;
 }
