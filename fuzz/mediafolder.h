@@ -37,6 +37,19 @@ inline std::string Folder()
     return gFolderPath;
 }
 
+// Makes the folder the working directory too, for the readers of files beside the program
+// (highscore.txt, credits.txt). Called before anything asks for the working directory.
+inline std::string EnterFolder()
+{
+    static const std::string folder = [] {
+        const std::string made = Folder();
+        if (chdir(made.c_str()) != 0)
+            std::abort();
+        return made;
+    }();
+    return folder;
+}
+
 // Writes the bytes as the named file of the media folder (in a folder of it, if the name says so).
 inline void WriteFile(const std::string& name, const uint8_t* data, size_t size)
 {

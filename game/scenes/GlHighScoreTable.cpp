@@ -64,7 +64,7 @@ private:
             --nameEnd;
         // An editor may have saved the list with a UTF-8 byte-order mark; it is
         // no part of a name, wherever sorting later puts that name.
-        if (nameEnd - at >= 3 && mText.compare(at, 3, kByteOrderMark) == 0) {
+        while (nameEnd - at >= 3 && mText.compare(at, 3, kByteOrderMark) == 0) {
             at += 3;
             mSkipped = true;
         }
