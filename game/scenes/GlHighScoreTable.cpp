@@ -2,11 +2,11 @@
 #include "GlHighScoreTable.h"
 
 #include "AzTextFiles.h"
+#include "VlDurableFile.h"
 #include "VlFile.h"
 #include "VlLog.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <istream>
@@ -14,11 +14,7 @@
 #include <ostream>
 #include <sstream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 const char* const GlHighScoreTable::kFileName = "highscore.txt";
-const char* const GlHighScoreTable::kNewSuffix = ".new";
 const char* const GlHighScoreTable::kBackupSuffix = ".bak";
 
 namespace {
@@ -120,53 +116,6 @@ private:
     bool mSkipped = false;
 };
 
-// Writes the bytes as the whole file and waits until they are on the disk.
-bool WriteDurably(const std::string& path, const std::string& bytes, bool* opened)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    *opened = fd >= 0;
-    if (fd < 0)
-        return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            ::close(fd);
-            return false;
-        }
-        done += static_cast<size_t>(written);
-    }
-    const bool synced = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && synced;
-}
-
-// A rename is only lasting once the folder holding the name is on the disk too.
-void SyncFolderOf(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// Writes through a temporary file renamed over the target; a stale temporary
-// file left by a crash is simply written over.
-bool ReplaceDurably(const std::string& path, const std::string& bytes, bool* opened)
-{
-    const std::string temporaryPath = path + GlHighScoreTable::kNewSuffix;
-    if (!WriteDurably(temporaryPath, bytes, opened) || ::rename(temporaryPath.c_str(), path.c_str()) != 0) {
-        ::unlink(temporaryPath.c_str());
-        return false;
-    }
-    SyncFolderOf(path);
-    return true;
-}
-
 } // namespace
 
 void GlHighScoreTable::Clear()
@@ -214,14 +163,13 @@ bool GlHighScoreTable::WriteHighScoreListToDisk()
         azLog() << "GlHighScore::WriteHighScoreListToDisk - no " << kFileName << " yet, creating it.\n" << std::flush;
     }
 
-    bool opened = false;
     // What could not be read is someone's score too: the damaged original is
     // kept before the first list that leaves it out replaces it.
     if (exists && mHadUnreadableParts) {
         std::ifstream original(path, std::ios::in | std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(original), std::istreambuf_iterator<char>()};
         const std::string backupPath = path + kBackupSuffix;
-        if (!original || !ReplaceDurably(backupPath, bytes, &opened)) {
+        if (!original || Vlu::ReplaceFileDurably(backupPath, bytes) != Vlu::ReplaceResult::Replaced) {
             azLog() << "GlHighScore::WriteHighScoreListToDisk - could not keep " << backupPath << "\n" << std::flush;
             return false;
         }
@@ -231,12 +179,14 @@ bool GlHighScoreTable::WriteHighScoreListToDisk()
     // the list at any moment, and a crash must never leave it half written.
     std::ostringstream list;
     WriteTo(list);
-    if (!ReplaceDurably(path, list.str(), &opened)) {
-        if (!opened)
-            azLog() << "GlHighScore::WriteHighScoreListToDisk - Configfile in fail state after construction.\n"
-                    << std::flush;
-        else
-            azLog() << "GlHighScore::WriteHighScoreListToDisk - could not replace " << path << "\n" << std::flush;
+    const Vlu::ReplaceResult result = Vlu::ReplaceFileDurably(path, list.str());
+    if (result == Vlu::ReplaceResult::CannotCreate) {
+        azLog() << "GlHighScore::WriteHighScoreListToDisk - Configfile in fail state after construction.\n"
+                << std::flush;
+        return false;
+    }
+    if (result == Vlu::ReplaceResult::CannotWrite) {
+        azLog() << "GlHighScore::WriteHighScoreListToDisk - could not replace " << path << "\n" << std::flush;
         return false;
     }
     mHadUnreadableParts = false;

@@ -16,8 +16,7 @@ public:
     static constexpr size_t kShownEntries = 5;
     static constexpr size_t kMaxNameLength = 255;
     static const char* const kFileName;
-    // Beside the list: the next list while it is written, and the last damaged original.
-    static const char* const kNewSuffix;
+    // Beside the list: the last damaged original.
     static const char* const kBackupSuffix;
 
     // Reads highscore.txt from the working directory; a missing or unreadable
