@@ -76,10 +76,12 @@ VlResult ReadChunkStart(File& file, const char (&wanted)[5], bool bigEndian, uin
     return result;
 }
 
-// Samples we can describe to a device: at least one channel, whole bytes per sample.
+// Samples we can describe to a device: at least one channel, whole bytes per sample,
+// and a frame (one sample of every channel) that the 16-bit block alignment can hold.
 bool IsPlayableLayout(uint16_t channels, uint16_t bitsPerSample)
 {
-    return channels != 0 && bitsPerSample != 0 && bitsPerSample % 8 == 0;
+    return channels != 0 && bitsPerSample != 0 && bitsPerSample % 8 == 0 &&
+           uint32_t{channels} * bitsPerSample / 8u <= 0xFFFFu;
 }
 
 VlResult ReadSampleData(File& file, uint32_t size, SoundFileContents& contents)

@@ -44,8 +44,10 @@ VlResult SoundImp::Load()
     mFormat.formatTag = 1;
     mFormat.channels = contents.channels;
     mFormat.samplesPerSecond = static_cast<uint32_t>(contents.sampleRate);
-    mFormat.blockAlign = static_cast<uint16_t>(contents.channels * contents.bitsPerSample / 8);
-    mFormat.averageBytesPerSecond = mFormat.samplesPerSecond * mFormat.blockAlign;
+    // Both fields are 16 bits from the file: their product is taken in 32 bits, as an int
+    // would overflow. The reader has already refused frames too wide for the record.
+    mFormat.blockAlign = static_cast<uint16_t>(uint32_t{contents.channels} * contents.bitsPerSample / 8u);
+    mFormat.averageBytesPerSecond = mFormat.samplesPerSecond * uint32_t{mFormat.blockAlign};
     mFormat.bitsPerSample = contents.bitsPerSample;
     mFormat.extraSize = 0;
     mData = std::move(contents.data);

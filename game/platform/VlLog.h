@@ -10,8 +10,8 @@ namespace Vl {
 void OpenLogs(const std::string& folder = std::string());
 void CloseLogs();
 
-// Both streams flush after every insertion, so a crash never loses a line.
-// Before OpenLogs (and after CloseLogs) they write nowhere.
+// Both streams go to the disk at every line end and every flush, so a crash never
+// loses a finished line. Before OpenLogs (and after CloseLogs) they write nowhere.
 std::ostream& GameLog();
 std::ostream& PlatformLog();
 

@@ -63,6 +63,7 @@ void GlHighScore::Load()
 void GlHighScore::LoadHighScoreList()
 {
     mTable.LoadHighScoreList();
+    CutShownNames();
 }
 
 bool GlHighScore::WriteHighScoreListToDisk()
@@ -96,12 +97,12 @@ void GlHighScore::RunList()
         gNextScreen = new GlMenuMain();
 
     const std::vector<HighScoreEntry>& entries = mTable.Entries();
-    const size_t shown = std::min(entries.size(), GlHighScoreTable::kShownEntries);
+    const size_t shown = std::min(entries.size(), mShownNames.size());
     int32_t y = kFirstRowY;
     for (size_t i = 0; i < shown; ++i) {
         // The winner in B, the others in C.
         const GlAlphabets::Font font = i == 0 ? GlAlphabets::kFontB : GlAlphabets::kFontC;
-        mFonts.QueueText(kTextDepth, entries[i].name, font, kNameX, y, AzDrawBobTextCommand::kAlignLeft);
+        mFonts.QueueText(kTextDepth, mShownNames[i], font, kNameX, y, AzDrawBobTextCommand::kAlignLeft);
         mFonts.QueueText(kTextDepth, std::to_string(entries[i].score), font, kScoreX, y,
                          AzDrawBobTextCommand::kAlignRight);
         if (i == 0)
@@ -109,6 +110,14 @@ void GlHighScore::RunList()
         y += kRowStep;
         QueueCoins();
     }
+}
+
+void GlHighScore::CutShownNames()
+{
+    mShownNames.clear();
+    const std::vector<HighScoreEntry>& entries = mTable.Entries();
+    for (size_t i = 0; i < entries.size() && i < GlHighScoreTable::kShownEntries; ++i)
+        mShownNames.push_back(GlNameEntry::CutToWidth(entries[i].name, mFonts.Get(GlAlphabets::kFontC)));
 }
 
 void GlHighScore::QueueCoins()
@@ -136,6 +145,7 @@ void GlHighScore::RunNameEntry()
         const PlayerRecord& player = CurrentPlayer();
         mTable.Add(HighScoreEntry{mNameEntry.GetName(), player.level, player.score, player.deliveredCount});
         WriteHighScoreListToDisk();
+        CutShownNames();
         break;
     }
     case GlNameEntry::KeyResult::EnterHeld:

@@ -8,6 +8,8 @@
 #include "GlNameEntry.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class AzBlitterObject;
 class AzBobSprite;
@@ -27,16 +29,19 @@ public:
     Mode GetMode() const { return mMode; }
     const GlHighScoreTable& GetTable() const { return mTable; }
     const std::string& GetTypedName() const { return mNameEntry.GetName(); }
+    const std::vector<std::string>& GetShownNames() const { return mShownNames; }
 
 private:
     void RunList();
     void RunNameEntry();
     void QueueCoins();
+    void CutShownNames();
 
     GlAlphabets mFonts;
     std::unique_ptr<AzBlitterObject> mBackground;
     std::unique_ptr<AzBobSprite> mCoin;
     GlHighScoreTable mTable;
+    std::vector<std::string> mShownNames; // the names of the shown entries, cut to fit their column
     GlNameEntry mNameEntry;
     GlKeyPress mKeys;
     Mode mMode = Mode::List;

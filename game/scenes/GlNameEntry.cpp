@@ -43,6 +43,13 @@ void GlNameEntry::LimitWidth(const AzBobAlphabet* alphabet)
         mName.pop_back();
 }
 
+std::string GlNameEntry::CutToWidth(std::string name, const AzBobAlphabet* alphabet)
+{
+    while (alphabet && !name.empty() && alphabet->TextWidth(name) > kMaxNameWidth)
+        name.pop_back();
+    return name;
+}
+
 void GlNameEntry::Append(char character)
 {
     // Without the list's alphabet nothing measures the name; the file still

@@ -25,6 +25,9 @@ public:
     // Takes back the last character when the name is wider than the limit in
     // the given alphabet, so a letter that makes it too wide never stays.
     void LimitWidth(const AzBobAlphabet* alphabet);
+    // A name read from the list, cut the same way until it fits the width a typed
+    // name may have, so it never runs into the score column.
+    static std::string CutToWidth(std::string name, const AzBobAlphabet* alphabet);
 
     const std::string& GetName() const { return mName; }
     void Clear() { mName.clear(); }

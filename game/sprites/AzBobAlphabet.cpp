@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <fstream>
 
 namespace {
@@ -120,10 +121,12 @@ int32_t AzBobAlphabet::DrawChar(char character, int32_t x, int32_t y)
 
 int32_t AzBobAlphabet::TextWidth(const std::string& text) const
 {
-    int32_t width = 0;
+    // Advances are picture widths from the media; a long enough text of wide letters
+    // would pass the 32-bit range, so the sum stops at its end.
+    int64_t width = 0;
     for (char character : text)
-        width += GetAdvance(character);
-    return width;
+        width = std::min<int64_t>(width + GetAdvance(character), INT32_MAX);
+    return static_cast<int32_t>(width);
 }
 
 bool AzBobAlphabet::HasGlyph(char character) const

@@ -22,8 +22,8 @@ void AzBobSprite::SetFromMemorySprite(const AzMemorySprite& memorySprite)
         bob->LoadFromMemory(image->GetPixels());
         mFrames.push_back(std::move(bob));
         const bool placed = i > 0 && i < points;
-        mOffsetX.push_back(placed ? memorySprite.GetPathX(i) - mPositionX : 0);
-        mOffsetY.push_back(placed ? memorySprite.GetPathY(i) - mPositionY : 0);
+        mOffsetX.push_back(placed ? az::WrapSub(memorySprite.GetPathX(i), mPositionX) : 0);
+        mOffsetY.push_back(placed ? az::WrapSub(memorySprite.GetPathY(i), mPositionY) : 0);
     }
 }
 
@@ -41,7 +41,8 @@ void AzBobSprite::DrawFrame(int32_t frame, int32_t x, int32_t y)
     }
     const AzPoint place = mParent ? mParent->Translate(x, y) : AzPoint{x, y};
     const size_t index = static_cast<size_t>(frame);
-    mFrames[index]->Draw(place.x + mOffsetX[index], place.y + mOffsetY[index]);
+    const AzPoint at = place + AzPoint{mOffsetX[index], mOffsetY[index]};
+    mFrames[index]->Draw(at.x, at.y);
 }
 
 void AzBobSprite::DrawFrame(int32_t frame)

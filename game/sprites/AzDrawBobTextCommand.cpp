@@ -35,6 +35,6 @@ void AzDrawBobTextCommand::Execute()
     for (char character : mText) {
         const AzPoint place = mParent ? mParent->Translate(penX, mY) : AzPoint{penX, mY};
         const int32_t advance = mAlphabet->DrawChar(character, place.x, place.y);
-        penX += advance + mSpacing;
+        penX = az::WrapAdd(penX, az::WrapAdd(advance, mSpacing));
     }
 }

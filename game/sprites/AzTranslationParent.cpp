@@ -13,6 +13,6 @@ AzTranslationParent* AzTranslationParent::SetParent(AzTranslationParent* parent)
 
 AzPoint AzTranslationParent::TranslateByPosition(int32_t x, int32_t y, int32_t positionX, int32_t positionY)
 {
-    if (!mParent) return {x + positionX, y + positionY};
+    if (!mParent) return AzPoint{x, y} + AzPoint{positionX, positionY};
     return mParent->Translate(positionX, positionY) + AzPoint{positionX, positionY};
 }

@@ -47,6 +47,20 @@ TEST_F(AlphabetTest, BlanksRepeatsLineEndsAndSurplusLetters)
     EXPECT_EQ(alphabet.TextWidth("A A"), 16);
 }
 
+TEST_F(AlphabetTest, AWidthBeyondThe32BitRangeStopsAtItsEndAndTheTextStillDraws)
+{
+    WriteGlyphSprite("wide.spx", {8000}, 1);
+    WriteMediaText("wide.desc", "W\n");
+    AzBobAlphabet alphabet("wide.spx", "wide.desc");
+    const std::string text(270000, 'W');
+    EXPECT_EQ(alphabet.TextWidth(text), INT32_MAX);
+    for (int32_t alignment : {AzDrawBobTextCommand::kAlignLeft, AzDrawBobTextCommand::kAlignRight,
+                              AzDrawBobTextCommand::kAlignCentre}) {
+        AzDrawBobTextCommand command(8, text, &alphabet, 0, 0, alignment, 3, nullptr);
+        command.Execute();
+    }
+}
+
 TEST_F(AlphabetTest, MissingDescriptionOrSpriteLeavesAnEmptyAlphabet)
 {
     WriteGlyphSprite("letters.spx", {2, 4});

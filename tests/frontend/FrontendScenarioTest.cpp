@@ -123,4 +123,43 @@ TEST_F(FrontendScenarioTest, AGameOverWithoutAHighScoreGoesStraightToTheMenu)
     EXPECT_EQ(mGame.CurrentScreenName(), "GlMenuMain");
 }
 
+TEST_F(FrontendScenarioTest, AnyFinishedGameEntersAListWithFreeRows)
+{
+    mFolder.Write("highscore.txt", "Ann\n3 5000 2\nBen\n2 4000 1\n");
+    CurrentPlayer().gameFinished = true;
+    CurrentPlayer().score = 10;
+    ASSERT_TRUE(mGame.Start("GlHighScore"));
+    auto* screen = dynamic_cast<GlHighScore*>(gCurrentScreen);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->GetMode(), GlHighScore::Mode::NameEntry);
+    Tap(Letter('C'));
+    Tap(Vl::kVK_Return);
+    EXPECT_EQ(mFolder.Read("highscore.txt"), "Ann\n3 5000 2\nBen\n2 4000 1\nc\n1 10 0\n");
+}
+
+TEST_F(FrontendScenarioTest, ANameFromTheFileIsCutWhereTypingWouldHaveStopped)
+{
+    const std::string wide(40, 'W');
+    mFolder.Write("highscore.txt", wide + "\n1 5 0\nAnn\n3 5000 2\n");
+    CurrentPlayer().gameFinished = true;
+    CurrentPlayer().score = 999999;
+    ASSERT_TRUE(mGame.Start("GlHighScore"));
+    auto* screen = dynamic_cast<GlHighScore*>(gCurrentScreen);
+    ASSERT_NE(screen, nullptr);
+    ASSERT_EQ(screen->GetShownNames(), (std::vector<std::string>{"Ann", screen->GetShownNames()[1]}));
+    const std::string shown = screen->GetShownNames()[1];
+    EXPECT_LT(shown.size(), wide.size());
+    EXPECT_EQ(wide.rfind(shown, 0), 0u);
+
+    mGame.SetKey(Vl::kVK_Shift, true);
+    for (size_t i = 0; i < wide.size(); ++i)
+        Tap(Letter('W'));
+    mGame.SetKey(Vl::kVK_Shift, false);
+    EXPECT_EQ(screen->GetTypedName(), shown);
+    Tap(Vl::kVK_Return);
+    EXPECT_EQ(screen->GetShownNames(), (std::vector<std::string>{shown, "Ann", shown}));
+    // Only the picture is cut: the file keeps the name as it was.
+    EXPECT_NE(mFolder.Read("highscore.txt").find(wide + "\n1 5 0\n"), std::string::npos);
+}
+
 } // namespace

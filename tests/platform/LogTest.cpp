@@ -1,4 +1,4 @@
-// The two log files: emptied at opening, every line on disk at once, silent when closed.
+// The two log files: emptied at opening, every line on disk at its line end, silent when closed.
 #include "TempFolder.h"
 #include "VlLog.h"
 
@@ -17,9 +17,27 @@ TEST(LogTest, OpeningEmptiesBothLogsAndEveryInsertionReachesTheDisk)
     EXPECT_EQ(folder.Read("VlLog"), "");
 
     game << "TestApp::Run - started.\n";
-    Vl::PlatformLog() << "count " << 42;
+    Vl::PlatformLog() << "count " << 42 << std::flush;
     EXPECT_EQ(folder.Read("azLog.log"), "TestApp::Run - started.\n");
     EXPECT_EQ(folder.Read("VlLog"), "count 42");
+    Vl::CloseLogs();
+}
+
+TEST(LogTest, ALineBuiltFromPiecesReachesTheDiskWithItsLineEnd)
+{
+    TempFolder folder;
+    Vl::OpenLogs(folder.Path());
+    azLog() << "frame " << 3;
+    EXPECT_EQ(folder.Read("azLog.log"), "");
+    azLog() << " frame " << 7 << '\n';
+    EXPECT_EQ(folder.Read("azLog.log"), "frame 3 frame 7\n");
+    // Several lines in one piece, and a line end in the middle of a piece.
+    azLog() << "one\ntwo\nthree";
+    EXPECT_EQ(folder.Read("azLog.log"), "frame 3 frame 7\none\ntwo\nthree");
+    // Longer than any buffer.
+    const std::string longLine(100000, 'x');
+    Vl::PlatformLog() << longLine << "\n";
+    EXPECT_EQ(folder.Read("VlLog"), longLine + "\n");
     Vl::CloseLogs();
 }
 

@@ -211,6 +211,22 @@ TEST(SoundFile, LayoutsNoDeviceCanPlayAreBadData)
     std::vector<uint8_t> silentRate = wave;
     PutLe32(silentRate, 24, 0);
     EXPECT_EQ(LoadFile(world, "r.wav", silentRate).result, ErrFileBadData);
+
+    // Found by fuzzing: 65535 channels of 65528 bits overflowed the block alignment's
+    // product. A frame wider than the 16-bit record is refused; the widest that fits loads.
+    std::vector<uint8_t> w = wave, a = aiff;
+    PutLe16(w, 22, 0xFFFF);
+    PutLe16(w, 34, 0xFFF8);
+    PutBe16(a, 20, 0xFFFF);
+    PutBe16(a, 26, 0xFFF8);
+    EXPECT_EQ(LoadFile(world, "wide.wav", w).result, ErrFileBadData);
+    EXPECT_EQ(LoadFile(world, "wide.aif", a).result, ErrFileBadData);
+    PutLe16(w, 22, 0x7FFF);
+    PutLe16(w, 34, 16);
+    const Loaded widest = LoadFile(world, "widest.wav", w);
+    ASSERT_EQ(widest.result, VlOk);
+    EXPECT_EQ(widest.format.blockAlign, 0xFFFE);
+    EXPECT_EQ(widest.format.averageBytesPerSecond, 22050u * 0xFFFEu);
 }
 
 TEST(SoundFile, TruncatedAndHostileFilesFailWithoutReadingPastTheEnd)

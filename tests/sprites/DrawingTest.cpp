@@ -94,6 +94,34 @@ TEST_F(SpriteTest, SpriteFramesArePlacedByTheirPathPoints)
     EXPECT_EQ(az::LoadBobSprite("act1\\absent.spx"), nullptr);
 }
 
+TEST_F(SpriteTest, PathPointsAtTheEndsOfTheRangeStillPlaceEachFrameOnItsPoint)
+{
+    // Found by fuzzing: offsets from point 0 were subtracted in int and overflowed.
+    OpenDisplay();
+    const int32_t low = INT32_MIN;
+    const int32_t high = INT32_MAX;
+    WriteMedia("far.spx", mediagen::EncodeSpx({{Filled(2, 2, 10), low, high},
+                                               {Filled(2, 2, 11), high, low},
+                                               {Filled(2, 2, 12), 30, 40}}));
+    std::unique_ptr<AzBobSprite> sprite(az::LoadBobSprite("far.spx"));
+    ASSERT_NE(sprite, nullptr);
+    EXPECT_EQ(sprite->GetOffset(1), (AzPoint{-1, 1}));
+    EXPECT_EQ(sprite->GetOffset(2), (AzPoint{INT32_MIN + 30, 40 - INT32_MAX}));
+
+    // Drawn at its own point 0, frame 2 lands on its point and the far frames nowhere.
+    for (int32_t frame = 0; frame < 3; ++frame)
+        gDrawQueue.push(new AzDrawBobSpriteCommand(20, sprite.get(), frame));
+    gDrawQueue.DrainAndExecute();
+    EXPECT_EQ(ScreenPixel(30, 40), 12);
+    EXPECT_EQ(ScreenPixel(31, 41), 12);
+    EXPECT_EQ(CountDrawn(), 4);
+
+    // A child of such a sprite goes through the same sums.
+    AzNullRect child(5, 5, 1, 1);
+    child.SetParent(sprite.get());
+    EXPECT_EQ(child.Translate(0, 0), (AzPoint{INT32_MIN + 10, INT32_MIN + 9}));
+}
+
 TEST_F(SpriteTest, UnknownFramesAreLoggedAndNotDrawn)
 {
     OpenDisplay();
