@@ -425,8 +425,7 @@ void GlSkyRun::DrawDisplay()
         shown = std::min(shown + step, static_cast<float>(target));
     if (player.health <= 0.0f) {
         mRoundEnd = RoundEnd::kHealthGone;
-        if (GlInterfaceRun* fail = GlCreateScreen("GlCutFail2"))
-            gNextScreen = fail;
+        GlStoreSuccessor("GlCutFail2");
     }
     const int32_t barWidth = static_cast<int32_t>(shown);
     if (mMeter && barWidth > 0)
@@ -459,13 +458,11 @@ void GlSkyRun::Deliver()
     PlayerRecord& player = CurrentPlayer();
     player.score += 250 + 15 * player.giftCount;
     mRoundEnd = RoundEnd::kDelivered;
-    if (GlInterfaceRun* pass = GlCreateScreen("GlCutPass2"))
-        gNextScreen = pass;
+    GlStoreSuccessor("GlCutPass2");
 }
 
 void GlSkyRun::LoseLastGift()
 {
     mRoundEnd = RoundEnd::kGiftsLost;
-    if (GlInterfaceRun* navigation = GlCreateScreen("GlNavigation"))
-        gNextScreen = navigation;
+    GlStoreSuccessor("GlNavigation");
 }

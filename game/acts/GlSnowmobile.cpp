@@ -3,6 +3,7 @@
 
 #include "GlCollisionMarkers.h"
 #include "GlFrameTiming.h"
+#include "GlScreenRegistry.h"
 #include "GlScreenState.h"
 #include "GlSettings.h"
 #include "GlToyCatcher.h"

@@ -89,17 +89,6 @@ int32_t AnimatedFrame(const AzBobSprite* sprite, int32_t framesPerSecond)
 
 } // namespace
 
-bool GlStoreSuccessor(const char* className)
-{
-    GlInterfaceRun* next = GlCreateScreen(className);
-    if (next == nullptr)
-        return false;
-    // Only one successor becomes current; an earlier one of this frame would be lost.
-    if (gNextScreen != nullptr && gNextScreen != gCurrentScreen)
-        delete gNextScreen;
-    gNextScreen = next;
-    return true;
-}
 
 GlToyCatcher::RunValues& GlToyCatcher::SharedValues()
 {

@@ -131,6 +131,3 @@ private:
     bool mLossRecorded = false;
 };
 
-// Stores a newly made screen of the named class as the successor, freeing one stored
-// earlier in the same frame; false, leaving things as they are, while the class is not built.
-bool GlStoreSuccessor(const char* className);

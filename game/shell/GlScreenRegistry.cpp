@@ -1,6 +1,8 @@
 // The table of screen classes by name; each new screen class adds its line here.
 #include "GlScreenRegistry.h"
 
+#include "GlScreenState.h"
+
 #include "GlCut1.h"
 #include "GlCutCelebration.h"
 #include "GlCutFail1.h"
@@ -95,4 +97,16 @@ std::vector<std::string> GlScreenClassNames()
     for (const ScreenClass& screenClass : ScreenClasses())
         names.push_back(screenClass.name);
     return names;
+}
+
+bool GlStoreSuccessor(const char* className)
+{
+    GlInterfaceRun* next = GlCreateScreen(className);
+    if (next == nullptr)
+        return false;
+    // Only one successor becomes current; an earlier one of this frame would be lost.
+    if (gNextScreen != nullptr && gNextScreen != gCurrentScreen)
+        delete gNextScreen;
+    gNextScreen = next;
+    return true;
 }
