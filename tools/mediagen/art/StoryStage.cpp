@@ -1,6 +1,8 @@
 // Scene palettes, screen-space canvases and picture encoding for the story scenes.
 #include "StoryStage.h"
 
+#include "MediaGenerator.h"
+#include "StorySprite.h"
 #include "paint/Ink.h"
 #include "paint/PictureFile.h"
 
@@ -46,6 +48,19 @@ cairo_t* BeginStageFrame(Canvas& stage)
     cairo_identity_matrix(cr);
     cairo_translate(cr, -kStageLeft, 0);
     return cr;
+}
+
+void WriteStageSprite(const OutputTree& out, const Palette& palette, const std::string& name, int x, int y,
+                      int frames, const std::function<void(cairo_t*, int frame)>& paint)
+{
+    StorySprite sprite(x, y, palette);
+    Canvas stage(kStageWidth, kStageHeight);
+    for (int i = 0; i < frames; ++i) {
+        cairo_t* cr = BeginStageFrame(stage);
+        paint(cr, i);
+        sprite.AddFrame(stage, kStageLeft, 0);
+    }
+    WriteOrThrow(out.MediaPath(name), sprite.Encode());
 }
 
 std::vector<uint8_t> EncodeScenePicture(const Canvas& canvas, const Palette& palette, bool soft)

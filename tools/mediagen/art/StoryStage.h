@@ -10,11 +10,14 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace mediagen {
+
+class OutputTree;
 
 // The game palette with its mixed colours (192..253) traded for ramps a scene needs; every
 // named ramp of the art kit keeps its colours, so figures look the same in every scene.
@@ -39,6 +42,11 @@ inline constexpr int kStageHeight = 480;
 
 // Clears the stage canvas and sets it up for drawing in screen coordinates.
 cairo_t* BeginStageFrame(Canvas& stage);
+
+// Draws each frame of a moving figure on a fresh stage, in screen coordinates, and writes the
+// frames as one sprite that the scene places at (x, y).
+void WriteStageSprite(const OutputTree& out, const Palette& palette, const std::string& name, int x, int y,
+                      int frames, const std::function<void(cairo_t*, int frame)>& paint);
 
 // The bitmap of a picture: soft backgrounds dithered, figures quantized flat.
 std::vector<uint8_t> EncodeScenePicture(const Canvas& canvas, const Palette& palette, bool soft);

@@ -26,8 +26,6 @@ namespace {
 
 using namespace mediagen;
 
-using Paint = std::function<void(cairo_t*, int)>;
-
 constexpr PaletteRamp kFestiveNight{192, 32}; // deep blue night to a warm glow over the square
 constexpr PaletteRamp kLights{224, 16};       // string lights and lamp glow
 
@@ -43,18 +41,6 @@ const Palette& FestivePalette()
 constexpr int kLast = 668;
 constexpr double kTreeX = 320, kGround = 392;
 constexpr double kParkX = 530;
-
-void WriteStageSprite(const OutputTree& out, const std::string& name, int x, int y, int frames, const Paint& paint)
-{
-    StorySprite sprite(x, y, FestivePalette());
-    Canvas stage(kStageWidth, kStageHeight);
-    for (int i = 0; i < frames; ++i) {
-        cairo_t* cr = BeginStageFrame(stage);
-        paint(cr, i);
-        sprite.AddFrame(stage, kStageLeft, 0);
-    }
-    WriteOrThrow(out.MediaPath(name), sprite.Encode());
-}
 
 void DrawSquare(cairo_t* cr)
 {
@@ -147,7 +133,7 @@ void WriteCelebration(const OutputTree& out)
     }
 
     // The sleigh team swoops in from the top left (1-30) and the empty sleigh settles (31-36).
-    WriteStageSprite(out, "cutscenes\\celebration\\sleigh.spx", 300, 120, 36, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, FestivePalette(), "cutscenes\\celebration\\sleigh.spx", 300, 120, 36, [](cairo_t* cr, int i) {
         if (i < 30) {
             const double t = i / 29.0;
             const double x = -160 + (kParkX + 40) * t, y = 120 + (kGround - 120) * t * t;
@@ -161,7 +147,7 @@ void WriteCelebration(const OutputTree& out)
         DrawSleigh(cr, {kParkX, kGround - (i == 30 ? 6 : i == 32 ? 2 : 0), 0.9, false}, {true, 0});
     });
     // Glimmer dances: cheering jumps and waves.
-    WriteStageSprite(out, "cutscenes\\celebration\\glimmer.spx", 380, 250, 8, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, FestivePalette(), "cutscenes\\celebration\\glimmer.spx", 380, 250, 8, [](cairo_t* cr, int i) {
         GlimmerLook look;
         look.view = GlimmerView::ThreeQuarter;
         look.pose = i < 4 ? GlimmerPose::Cheer : GlimmerPose::Wave;
@@ -169,7 +155,7 @@ void WriteCelebration(const OutputTree& out)
         DrawGlimmer(cr, {430, kGround, 1.0, false}, look);
     });
     // Tobin and two more elves hop round the tree.
-    WriteStageSprite(out, "cutscenes\\celebration\\elves.spx", 60, 260, 8, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, FestivePalette(), "cutscenes\\celebration\\elves.spx", 60, 260, 8, [](cairo_t* cr, int i) {
         const double phases[] = {0.0, 0.25, 0.5, 0.75};
         ElfLook tobin;
         tobin.pose = ElfPose::Cheer;
@@ -186,12 +172,12 @@ void WriteCelebration(const OutputTree& out)
         purple.phase = phases[(i + 1) % 4];
         DrawElf(cr, {250, kGround + 2, 0.95, true}, purple);
     });
-    WriteStageSprite(out, "cutscenes\\celebration\\burst_gold.spx", 0, 0, 12,
+    WriteStageSprite(out, FestivePalette(), "cutscenes\\celebration\\burst_gold.spx", 0, 0, 12,
                      [](cairo_t* cr, int i) { cairo_translate(cr, -kStageLeft, 0); Burst(cr, i, pal::kGold[12], pal::kRed[10]); });
-    WriteStageSprite(out, "cutscenes\\celebration\\burst_green.spx", 0, 0, 12,
+    WriteStageSprite(out, FestivePalette(), "cutscenes\\celebration\\burst_green.spx", 0, 0, 12,
                      [](cairo_t* cr, int i) { cairo_translate(cr, -kStageLeft, 0); Burst(cr, i, pal::kGreen[11], pal::kCyan[6]); });
     // Confetti drifting down over the square, looping.
-    WriteStageSprite(out, "cutscenes\\celebration\\confetti.spx", 0, 50, 12, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, FestivePalette(), "cutscenes\\celebration\\confetti.spx", 0, 50, 12, [](cairo_t* cr, int i) {
         ArtRandom random(720);
         const int colours[] = {pal::kRed[10], pal::kGold[12], pal::kGreen[10], pal::kBlue[6], pal::kPink[5]};
         for (int k = 0; k < 60; ++k) {
@@ -201,7 +187,7 @@ void WriteCelebration(const OutputTree& out)
         }
     });
     // The banner over the square.
-    WriteStageSprite(out, "cutscenes\\celebration\\banner.spx", 150, 52, 6, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, FestivePalette(), "cutscenes\\celebration\\banner.spx", 150, 52, 6, [](cairo_t* cr, int i) {
         // A ribbon strung between two poles, its middle rippling in the wind.
         const double turn = i / 6.0 * 2 * M_PI;
         auto edge = [turn](double x, double base) { return base + 4 * std::sin(turn + x / 40.0); };

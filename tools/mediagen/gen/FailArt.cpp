@@ -38,20 +38,6 @@ const Palette& SadPalette()
     return palette;
 }
 
-template <typename Paint>
-void WriteStageSprite(const OutputTree& out, const Palette& palette, const char* name, int x, int y, int frames,
-                      Paint paint)
-{
-    StorySprite sprite(x, y, palette);
-    Canvas stage(kStageWidth, kStageHeight);
-    for (int i = 0; i < frames; ++i) {
-        cairo_t* cr = BeginStageFrame(stage);
-        paint(cr, i);
-        sprite.AddFrame(stage, kStageLeft, 0);
-    }
-    WriteOrThrow(out.MediaPath(name), sprite.Encode());
-}
-
 void WritePicture(const OutputTree& out, const Palette& palette, const char* name, int x, int y, int w, int h,
                   bool soft, void (*paint)(cairo_t*))
 {

@@ -31,19 +31,6 @@ const Palette& StormPalette()
 
 constexpr double kTowerX = 420, kTowerTop = 150;
 
-template <typename Paint>
-void WriteStageSprite(const OutputTree& out, const char* name, int x, int y, int frames, Paint paint)
-{
-    StorySprite sprite(x, y, StormPalette());
-    Canvas stage(kStageWidth, kStageHeight);
-    for (int i = 0; i < frames; ++i) {
-        cairo_t* cr = BeginStageFrame(stage);
-        paint(cr, i);
-        sprite.AddFrame(stage, kStageLeft, 0);
-    }
-    WriteOrThrow(out.MediaPath(name), sprite.Encode());
-}
-
 // The castle on its crag: towers with pointed roofs, one tall tower where the bolts strike.
 void CastlePath(cairo_t* cr)
 {
@@ -171,7 +158,7 @@ void WriteWhiteOut(const OutputTree& out)
 // The castle lit by the strike, all its stones showing.
 void WriteCastleBright(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\gameover\\castle_bright.spx", 190, 50, 1, [](cairo_t* cr, int) {
+    WriteStageSprite(out, StormPalette(), "cutscenes\\gameover\\castle_bright.spx", 190, 50, 1, [](cairo_t* cr, int) {
         CastlePath(cr);
         FillOutlined(cr, kFlash[4], pal::kBlack);
         cairo_save(cr);
@@ -190,7 +177,7 @@ void WriteCastleBright(const OutputTree& out)
 // Sky-wide flashes around the castle: 0 the full flash, 1 its afterglow.
 void WriteFlash(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\gameover\\flash01.spx", 0, 50, 2, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, StormPalette(), "cutscenes\\gameover\\flash01.spx", 0, 50, 2, [](cairo_t* cr, int i) {
         cairo_save(cr);
         cairo_rectangle(cr, 0, 50, 640, 350);
         CastlePath(cr);
@@ -234,10 +221,11 @@ void Bolt(cairo_t* cr, uint32_t seed, double width)
 
 void WriteLightning(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\gameover\\lightningbolt.spx", 383, -27, 4, [](cairo_t* cr, int i) {
-        const double widths[] = {5, 6, 4, 3};
-        Bolt(cr, 410 + i, widths[i]);
-    });
+    WriteStageSprite(out, StormPalette(), "cutscenes\\gameover\\lightningbolt.spx", 383, -27, 4,
+                     [](cairo_t* cr, int i) {
+                         const double widths[] = {5, 6, 4, 3};
+                         Bolt(cr, 410 + i, widths[i]);
+                     });
 }
 
 // Frostine, the storm-witch: pale blue skin, white hair flying, an ice crown, a robe of cloud.
@@ -305,7 +293,7 @@ void StormCloud(cairo_t* cr, double spin, bool lit)
 // 6-8 her laugh with arms to the sky.
 void WriteStormy(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\gameover\\stormy.spx", 199, 46, 9, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, StormPalette(), "cutscenes\\gameover\\stormy.spx", 199, 46, 9, [](cairo_t* cr, int i) {
         if (i >= 2) {
             const double rise = i >= 6 ? 1.0 : (i - 1) / 5.0;
             const double arms = i >= 6 ? 0.7 + 0.3 * ((i - 6) % 2) : 0.2 * rise;

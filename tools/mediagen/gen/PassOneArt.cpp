@@ -186,19 +186,6 @@ void SnowPuffs(cairo_t* cr, double cx, double cy, double spread, double size, in
     }
 }
 
-template <typename Paint>
-void WriteStageSprite(const OutputTree& out, const char* name, int x, int y, int frames, Paint paint)
-{
-    StorySprite sprite(x, y, PassPalette());
-    Canvas stage(kStageWidth, kStageHeight);
-    for (int i = 0; i < frames; ++i) {
-        cairo_t* cr = BeginStageFrame(stage);
-        paint(cr, i);
-        sprite.AddFrame(stage, kStageLeft, 0);
-    }
-    WriteOrThrow(out.MediaPath(name), sprite.Encode());
-}
-
 // Glimmer on the snowmobile, turned to the slope under it.
 void SledAt(cairo_t* cr, double x, double y, double angle, double phase, double scale, double bounce = 0)
 {
@@ -212,7 +199,7 @@ void SledAt(cairo_t* cr, double x, double y, double angle, double phase, double 
 // Down the slope, faster and faster, then nose first into the drift (the mask hides the rest).
 void WriteSled(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass1\\sled.spx", -39, 159, 16, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, PassPalette(), "cutscenes\\pass1\\sled.spx", -39, 159, 16, [](cairo_t* cr, int i) {
         // Speeding up along the slope; from frame 12 on, nose first into the drift.
         const int slide = std::min(i, 11);
         const double plunge = std::max(0, i - 11);
@@ -226,7 +213,7 @@ void WriteSled(const OutputTree& out)
 
 void WriteSnowSpray(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass1\\snow2.spx", 245, 271, 9, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, PassPalette(), "cutscenes\\pass1\\snow2.spx", 245, 271, 9, [](cairo_t* cr, int i) {
         const double grow = (i + 1) / 9.0;
         SnowPuffs(cr, 300 + 14 * grow, 312 - 22 * std::sin(grow * M_PI), 14 + 30 * grow, 8 - 3 * grow, 6 + i, 90 + i);
     });
@@ -235,7 +222,7 @@ void WriteSnowSpray(const OutputTree& out)
 // The candy-striped North Pole with its pennant flapping in the wind.
 void WriteFlag(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass1\\flag_wave.spx", 511, 92, 5, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, PassPalette(), "cutscenes\\pass1\\flag_wave.spx", 511, 92, 5, [](cairo_t* cr, int i) {
         const double phase = i / 5.0 * 2 * M_PI;
         cairo_new_path(cr);
         cairo_move_to(cr, kPoleX, 96);
@@ -270,7 +257,7 @@ void WriteFlag(const OutputTree& out)
 // Out of the drift in a high arc, over to the workshop.
 void WriteSledOut(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass1\\sled2.spx", 380, 179, 28, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, PassPalette(), "cutscenes\\pass1\\sled2.spx", 380, 179, 28, [](cairo_t* cr, int i) {
         const double t = i / 27.0;
         const double x = 400 + 150 * t;
         const double y = 330 - 200 * std::sin(t * M_PI) * (1 - 0.25 * t) + 4 * t;
@@ -283,7 +270,7 @@ void WriteSledOut(const OutputTree& out)
 // The landing: a bounce, a skid to a stop, and Glimmer cheering in the seat.
 void WriteSledLand(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass1\\sled03.spx", 472, 172, 7, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, PassPalette(), "cutscenes\\pass1\\sled03.spx", 472, 172, 7, [](cairo_t* cr, int i) {
         const double bounce[] = {6, 0, 3, 0, 1, 0, 0};
         SledAt(cr, kLandX + 4 * std::min(i, 4), kLandY - bounce[i] * 2, -0.04 * (i % 2), i * 0.2, 0.72, bounce[i]);
         if (i < 4) SnowPuffs(cr, kLandX - 40, kLandY - 4, 14 - 2 * i, 5, 5, 140 + i);
@@ -296,7 +283,7 @@ void WriteSledLand(const OutputTree& out)
 // The fountain of snow: it shoots up, hangs as a big cloud, then falls apart in flakes.
 void WriteSplash(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass1\\snow_splash.spx", 339, 148, 17, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, PassPalette(), "cutscenes\\pass1\\snow_splash.spx", 339, 148, 17, [](cairo_t* cr, int i) {
         if (i < 12) {
             const double grow = (i + 1) / 12.0;
             const double top = 320 - 150 * std::sqrt(grow);

@@ -41,19 +41,6 @@ constexpr double kElfX = 280, kElfY = 290, kElfScale = 1.55;
 constexpr double kSackX = 352, kSackY = 308;
 constexpr double kChimneyX = 268, kRoofY = 300;
 
-template <typename Paint>
-void WriteStageSprite(const OutputTree& out, const char* name, int x, int y, int frames, Paint paint)
-{
-    StorySprite sprite(x, y, DeliveryPalette());
-    Canvas stage(kStageWidth, kStageHeight);
-    for (int i = 0; i < frames; ++i) {
-        cairo_t* cr = BeginStageFrame(stage);
-        paint(cr, i);
-        sprite.AddFrame(stage, kStageLeft, 0);
-    }
-    WriteOrThrow(out.MediaPath(name), sprite.Encode());
-}
-
 void DrawTown(cairo_t* cr)
 {
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, 48, 0, 400);
@@ -115,7 +102,7 @@ void WriteMoon(const OutputTree& out)
 
 void WriteSleigh(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass2\\sleigh.spx", 201, 255, 2, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), "cutscenes\\pass2\\sleigh.spx", 201, 255, 2, [](cairo_t* cr, int i) {
         DrawSleigh(cr, {kSleighX, kSleighY - 3 * i, kSleighScale, false}, {false, 0});
         // Frost glinting along the runner.
         for (int k = 0; k < 4; ++k) DrawTwinkle(cr, 250 + k * 75 + 20 * i, kSleighY - 6 - 3 * i, 5, 0.5 + 0.5 * i);
@@ -147,7 +134,7 @@ Point CapBase(cairo_t* cr, double bob)
 
 void WriteGlimmer(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass2\\santa.spx", 381, 112, 2, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), "cutscenes\\pass2\\santa.spx", 381, 112, 2, [](cairo_t* cr, int i) {
         const double bob = 3 * i;
         DrawGlimmer(cr, {kGlimmerX, kGlimmerY - bob, kGlimmerScale, false}, Driving(0.25 * i));
         // The cap's band and crown sit on his head, between the antlers.
@@ -164,7 +151,7 @@ void WriteGlimmer(const OutputTree& out)
 
 void WriteCapTip(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass2\\hat.spx", 370, 93, 5, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), "cutscenes\\pass2\\hat.spx", 370, 93, 5, [](cairo_t* cr, int i) {
         const double flap = std::sin(i / 5.0 * 2 * M_PI);
         const Point base = CapBase(cr, 0);
         cairo_identity_matrix(cr);
@@ -185,7 +172,7 @@ void WriteCapTip(const OutputTree& out)
 
 void WriteReins(const OutputTree& out, const char* name, int x, int y, double offset)
 {
-    WriteStageSprite(out, name, x, y, 5, [offset, x, y](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), name, x, y, 5, [offset, x, y](cairo_t* cr, int i) {
         const double wave = std::sin(i / 5.0 * 2 * M_PI + offset);
         cairo_new_path(cr);
         cairo_move_to(cr, x + 4, y + 4);
@@ -203,7 +190,7 @@ void WriteReins(const OutputTree& out, const char* name, int x, int y, double of
 // The sack of presents behind Tobin, bulging and swaying with the ride.
 void WriteSack(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass2\\sac.spx", 256, 220, 2, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), "cutscenes\\pass2\\sac.spx", 256, 220, 2, [](cairo_t* cr, int i) {
         const double sway = i == 0 ? 0 : 4;
         DrawGift(cr, {kSackX - 26 + sway, kSackY - 56, 1.0, false}, {GiftWrap::BlueSilver, GiftPattern::Dots, 40, 30, -0.2});
         DrawGift(cr, {kSackX + 20 + sway, kSackY - 62, 0.9, false}, {GiftWrap::YellowRed, GiftPattern::Stripes, 40, 30, 0.25});
@@ -219,7 +206,7 @@ void WriteSack(const OutputTree& out)
 // Tobin digs in the sack, lifts a present over his head and hurls it over the side.
 void WriteThrow(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass2\\throw.spx", 178, 173, 11, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), "cutscenes\\pass2\\throw.spx", 178, 173, 11, [](cairo_t* cr, int i) {
         ElfLook look;
         look.pose = ElfPose::Throw;
         // Frames 0-4 reach back into the sack, 5 holds the present up, 6-9 swing, 10 has let go.
@@ -239,7 +226,7 @@ void WriteThrow(const OutputTree& out)
 
 void WritePresentFall(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass2\\present_fall.spx", 30, 204, 6, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), "cutscenes\\pass2\\present_fall.spx", 30, 204, 6, [](cairo_t* cr, int i) {
         const double x = 170 - 26 * i, y = 226 + 12 * i + 5 * i * i;
         DrawGift(cr, {x, y, 0.9 - 0.08 * i, false}, {GiftWrap::RedGold, GiftPattern::Dots, 36, 28, -0.7 * i});
         for (int k = 1; k <= 2; ++k) DrawTwinkle(cr, x + 20 * k, y - 14 * k, 5 - k, 1, pal::kGold[14]);
@@ -287,7 +274,7 @@ void WriteRoofs(const OutputTree& out)
 // A string of coloured lights along an eave; the two frames swap which bulbs shine.
 void WriteLights(const OutputTree& out, const char* name, int x, int y, Point from, Point to)
 {
-    WriteStageSprite(out, name, x, y, 2, [from, to](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), name, x, y, 2, [from, to](cairo_t* cr, int i) {
         cairo_new_path(cr);
         cairo_move_to(cr, from.x, from.y);
         const int bulbs = 9;
@@ -377,12 +364,13 @@ void DrawChimney(cairo_t* cr, int frame)
 
 void WriteChimney(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass2\\chimney.spx", 212, 161, 6, [](cairo_t* cr, int i) { DrawChimney(cr, i); });
+    WriteStageSprite(out, DeliveryPalette(), "cutscenes\\pass2\\chimney.spx", 212, 161, 6,
+                     [](cairo_t* cr, int i) { DrawChimney(cr, i); });
 }
 
 void WriteDroppingPresent(const OutputTree& out)
 {
-    WriteStageSprite(out, "cutscenes\\pass2\\present2_fall.spx", 256, 42, 3, [](cairo_t* cr, int i) {
+    WriteStageSprite(out, DeliveryPalette(), "cutscenes\\pass2\\present2_fall.spx", 256, 42, 3, [](cairo_t* cr, int i) {
         const double y = 92 + 42 * i;
         DrawGift(cr, {kChimneyX + 2, y, 1.0, false}, {GiftWrap::RedGold, GiftPattern::Dots, 40, 30, 0.25 - 0.25 * i});
         for (int k = 1; k <= 3; ++k) {

@@ -28,21 +28,6 @@ namespace {
 
 using namespace mediagen;
 
-using Paint = std::function<void(cairo_t*, int)>;
-
-void WriteStageSprite(const OutputTree& out, const Palette& palette, const std::string& name, int x, int y,
-                      int frames, const Paint& paint)
-{
-    StorySprite sprite(x, y, palette);
-    Canvas stage(kStageWidth, kStageHeight);
-    for (int i = 0; i < frames; ++i) {
-        cairo_t* cr = BeginStageFrame(stage);
-        paint(cr, i);
-        sprite.AddFrame(stage, kStageLeft, 0);
-    }
-    WriteOrThrow(out.MediaPath(name), sprite.Encode());
-}
-
 void WriteScript(const OutputTree& out, const std::string& name, const StoryScript& script)
 {
     const std::string& text = script.Text();
