@@ -20,6 +20,15 @@ RollButton::RollButton(QWidget* parent) : QWidget(parent)
     connect(&mHoverTimer, &QTimer::timeout, this, &RollButton::HoverTick);
 }
 
+RollButton* RollButton::Place(QWidget* parent, int resourceBase, const QPoint& place)
+{
+    auto* button = new RollButton(parent);
+    button->SetTag(resourceBase);
+    button->LoadFromResource(resourceBase);
+    button->move(place);
+    return button;
+}
+
 QPixmap RollButton::UpPicture() const { return PictureImage::Get(mUp); }
 QPixmap RollButton::PushPicture() const { return PictureImage::Get(mPush); }
 QPixmap RollButton::HoverPicture() const { return PictureImage::Get(mHover); }

@@ -20,6 +20,9 @@ public:
 
     explicit RollButton(QWidget* parent = nullptr);
 
+    // A button on `parent` at `place`, its pictures from resource `resourceBase`, which is also its tag.
+    static RollButton* Place(QWidget* parent, int resourceBase, const QPoint& place);
+
     QPixmap UpPicture() const;
     QPixmap PushPicture() const;
     QPixmap HoverPicture() const;

@@ -5,25 +5,12 @@
 #include "RollButton.h"
 #include "ShellPictures.h"
 
-namespace {
-
-RollButton* PlaceButton(QWidget* panel, int resourceBase, int x, int y)
-{
-    auto* button = new RollButton(panel);
-    button->SetTag(resourceBase);
-    button->LoadFromResource(resourceBase);
-    button->move(x, y);
-    return button;
-}
-
-} // namespace
-
 LeftButtonsControl::LeftButtonsControl(QWidget* parent) : QWidget(parent)
 {
     PictureLabel::Make(this, ShellPictures::kLeftPanel);
-    btnMain = PlaceButton(this, 1000, 26, 136);
-    btnClearAll = PlaceButton(this, 1010, 33, 233);
-    btnRemove = PlaceButton(this, 1020, 29, 319);
+    btnMain = RollButton::Place(this, 1000, {26, 136});
+    btnClearAll = RollButton::Place(this, 1010, {33, 233});
+    btnRemove = RollButton::Place(this, 1020, {29, 319});
     btnMain->setToolTip(QStringLiteral("Change player"));
     btnClearAll->setToolTip(QStringLiteral("Clear the picture"));
     btnRemove->setToolTip(QStringLiteral("Remove the selected piece"));

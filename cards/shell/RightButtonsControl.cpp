@@ -6,19 +6,6 @@
 #include "ShellPictures.h"
 #include "ToggleButton.h"
 
-namespace {
-
-RollButton* PlaceButton(QWidget* panel, int resourceBase, int x, int y)
-{
-    auto* button = new RollButton(panel);
-    button->SetTag(resourceBase);
-    button->LoadFromResource(resourceBase);
-    button->move(x, y);
-    return button;
-}
-
-} // namespace
-
 RightButtonsControl::RightButtonsControl(QWidget* parent) : QWidget(parent)
 {
     PictureLabel::Make(this, ShellPictures::kRightPanel);
@@ -26,8 +13,8 @@ RightButtonsControl::RightButtonsControl(QWidget* parent) : QWidget(parent)
     btnMusic->SetTag(1100);
     btnMusic->LoadFromResource(1100);
     btnMusic->move(10, 137);
-    btnText = PlaceButton(this, 1110, 8, 231);
-    btnPrint = PlaceButton(this, 1120, 8, 318);
+    btnText = RollButton::Place(this, 1110, {8, 231});
+    btnPrint = RollButton::Place(this, 1120, {8, 318});
     btnMusic->setToolTip(QStringLiteral("Music on or off"));
     btnText->setToolTip(QStringLiteral("Write a text"));
     btnPrint->setToolTip(QStringLiteral("Print the picture"));
