@@ -166,10 +166,19 @@ void GlToyCatcher::Load()
     mFonts.Load(GlAlphabets::kFontE);
     mBackground = std::make_unique<AzBobBackground>("config\\act1_bg.txt", "act1_bg");
     mSnowmobile = std::make_unique<GlSnowmobile>(this);
-    for (int32_t id = 0; id < kSpriteCount; ++id)
-        mSprites[id].reset(az::LoadBobSprite(kSpriteFiles[id]));
-    for (int32_t id = 0; id < kImageCount; ++id)
-        mImages[id].reset(az::LoadBlitterObject(kImageFiles[id]));
+    // Pictures among the sprites, in the round's own order, so the loaders' log lines come in it.
+    const auto loadSprites = [this](int32_t first, int32_t last) {
+        for (int32_t id = first; id <= last; ++id)
+            mSprites[id].reset(az::LoadBobSprite(kSpriteFiles[id]));
+    };
+    const auto loadImage = [this](ImageId id) { mImages[id].reset(az::LoadBlitterObject(kImageFiles[id])); };
+    loadSprites(kUpperBelt, kLowerBelt);
+    loadImage(kMeter);
+    loadImage(kMeterCap);
+    loadSprites(kLivesIcon, kDoubleBonus);
+    loadImage(kSnowball);
+    loadSprites(kSnowSplash, kBlowerTreads);
+    loadImage(kHeart);
     for (int32_t id = 0; id < kSoundCount; ++id)
         Vlu::SoundCreateAndLoad(&mSounds[id], kSoundFiles[id]);
 
