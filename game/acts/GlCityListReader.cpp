@@ -1,6 +1,7 @@
 // The city list's reader: bounded by the text it is given, so no file can make it read past its end.
 #include "GlCityListReader.h"
 
+#include <cctype>
 #include <charconv>
 #include <string>
 
@@ -52,7 +53,8 @@ bool GlCityListReader::NextNumber(int32_t low, int32_t high, int32_t& value)
 
 std::string GlCityListReader::RestOfLine()
 {
-    while (!AtEnd() && (mText[mAt] == ' ' || mText[mAt] == '\t'))
+    // Any white space, line ends included: a name may stand on the line after its numbers.
+    while (!AtEnd() && std::isspace(static_cast<unsigned char>(mText[mAt])))
         ++mAt;
     const std::size_t start = mAt;
     while (!AtEnd() && mText[mAt] != '\n')

@@ -74,7 +74,8 @@ bool GlSRStormcloud::Update()
 
     mAnimationTimer += FrameStep(12, true);
     int32_t f = static_cast<int32_t>(mAnimationTimer);
-    mZapBox.SetPosition(static_cast<int32_t>(mX) + kZapBoxLeft, static_cast<int32_t>(mY) + kZapBoxUp);
+    mZapBox.SetPosition(static_cast<int32_t>(mX + static_cast<float>(kZapBoxLeft)),
+                        static_cast<int32_t>(mY + static_cast<float>(kZapBoxUp)));
     mBodyBox.SetPosition(static_cast<int32_t>(mX), static_cast<int32_t>(mY));
     if (settings.ShowCollisionRects)
         DrawCollisionRect(mZapBox);

@@ -177,27 +177,28 @@ AzBobSprite* GlSkyRun::CachedHouse(int32_t type)
 void GlSkyRun::MakeCity(int32_t cityNumber)
 {
     const std::string fileName = "act2\\config\\city_" + std::to_string(cityNumber) + ".txt";
-    GlCityFile city;
+    mFarWidth = 0;
+    mNearWidth = 0;
+    // A city whose file cannot be read stays empty: no rows, no house, no child's voice.
     std::string path;
     if (!az::GetFullPath(Vl::kF_FromMedia, fileName, path)) {
         azLog() << "GlSkyRun::MakeCity - VlFileCreate failed. " << fileName << ".\n" << std::flush;
-    } else {
-        std::ifstream in(path, std::ios::in | std::ios::binary);
-        if (!in) {
-            azLog() << "GlSkyRun::MakeCity - Configfile in fail state after construction.\n" << std::flush;
-        } else {
-            std::string text;
-            text.resize(kMaxCityFileBytes);
-            in.read(text.data(), static_cast<std::streamsize>(text.size()));
-            text.resize(static_cast<size_t>(in.gcount()));
-            city.Parse(text);
-            for (const std::string& problem : city.Problems())
-                azLog() << "GlSkyRun::MakeCity - " << fileName << ": " << problem << ".\n" << std::flush;
-        }
+        return;
     }
+    std::ifstream in(path, std::ios::in | std::ios::binary);
+    if (!in) {
+        azLog() << "GlSkyRun::MakeCity - Configfile in fail state after construction.\n" << std::flush;
+        return;
+    }
+    std::string text;
+    text.resize(kMaxCityFileBytes);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    GlCityFile city;
+    city.Parse(text);
+    for (const std::string& problem : city.Problems())
+        azLog() << "GlSkyRun::MakeCity - " << fileName << ": " << problem << ".\n" << std::flush;
 
-    mFarWidth = 0;
-    mNearWidth = 0;
     bool nearRow = false;
     bool childSet = false;
     bool landmarkSet = false;
@@ -218,9 +219,7 @@ void GlSkyRun::MakeCity(int32_t cityNumber)
             break;
         }
         case GlCityItem::kNear:
-            // A second "near" only restarts the near row's position.
-            if (!nearRow)
-                mFarWidth = ClampRow(x);
+            mFarWidth = ClampRow(x);
             nearRow = true;
             x = 0;
             break;
@@ -366,17 +365,11 @@ void GlSkyRun::DrawCity()
     gDrawQueue.push(new AzDrawBobCommand(kLandmarkDepth, mLandmark.get(), -static_cast<int32_t>(mLandmarkScroll),
                                          mLandmarkY));
 
-    // Buildings wholly off the picture would draw nothing; they are not queued.
-    for (size_t i = 0; i < mFar.size(); ++i) {
-        const int32_t left = mFarX[i] + mFarOffset;
-        if (left < kScreenWidth && left > -Width(mFar[i]))
-            gDrawQueue.push(new AzDrawBobCommand(kFarDepth, mFar[i], left, kScreenHeight - Height(mFar[i])));
-    }
-    for (size_t i = 0; i < mNear.size(); ++i) {
-        const int32_t left = mNearX[i] + nearOffset;
-        if (left < kScreenWidth && left > -Width(mNear[i]))
-            gDrawQueue.push(new AzDrawBobCommand(kNearDepth, mNear[i], left, kScreenHeight - Height(mNear[i])));
-    }
+    for (size_t i = 0; i < mFar.size(); ++i)
+        gDrawQueue.push(new AzDrawBobCommand(kFarDepth, mFar[i], mFarX[i] + mFarOffset, kScreenHeight - Height(mFar[i])));
+    for (size_t i = 0; i < mNear.size(); ++i)
+        gDrawQueue.push(
+            new AzDrawBobCommand(kNearDepth, mNear[i], mNearX[i] + nearOffset, kScreenHeight - Height(mNear[i])));
 
     if (static_cast<float>(mNextCloudAt) < mFarScroll) {
         if (!mCloudBack.empty()) {

@@ -42,6 +42,18 @@ TEST(CityListReaderTest, ReadsFieldsNameAndDescription)
     EXPECT_EQ(log.str(), "");
 }
 
+TEST(CityListReaderTest, ANameMayStandOnTheLineAfterItsNumbers)
+{
+    std::ostringstream log;
+    const auto cities = GlCityListReader::Read("city 1 300 200 290 210 2 488 165 city_4.spx 4\r\n  Oslo,Norway\n" +
+                                                   CityLine(5),
+                                               log);
+    ASSERT_EQ(cities.size(), 2u);
+    EXPECT_EQ(cities[0].name, "Oslo");
+    EXPECT_EQ(cities[0].description, "Norway");
+    EXPECT_EQ(cities[1].cityNumber, 5);
+}
+
 TEST(CityListReaderTest, SplitsAtTheFirstCommaAndKeepsAtMost255Characters)
 {
     std::ostringstream log;

@@ -33,6 +33,17 @@ TEST_F(SkyRunCityTest, RowsStandAtTheirPositionsAndTheHouseTakesItsSlotWithTheSh
     EXPECT_EQ(ride->NextCloudAt(), GlSkyRun::kStartNextCloud);
 }
 
+TEST_F(SkyRunCityTest, EveryNearEndsARowAndSetsTheFarWidth)
+{
+    // The second "near" takes the near row's length so far as the far width and starts again at 0.
+    WriteCity(1, FarRow(25, "near t 0 20 t 0 20 near t 0 20\n"));
+    GlSkyRun* ride = StartRide();
+    EXPECT_EQ(ride->FarWidth(), 100 + GlSkyRun::kHouseShift);
+    ASSERT_EQ(ride->NearX().size(), 3u);
+    EXPECT_EQ(ride->NearX()[2], 0);
+    EXPECT_EQ(ride->NearWidth(), 50);
+}
+
 TEST_F(SkyRunCityTest, FirstOnlyAndLastOnlyKeywordsAndPicturesThatFailToLoad)
 {
     // A second sky, landmark and child are ignored; the last house counts; b_7 does not exist.
@@ -84,10 +95,9 @@ TEST_F(SkyRunCityTest, NoCityFileAndNoCloudsStillPlay)
 {
     GlSkyRun* ride = StartRide();
     EXPECT_EQ(CountOf(Log(), "GlSkyRun::MakeCity - VlFileCreate failed. act2\\config\\city_1.txt.\n"), 1);
-    EXPECT_EQ(CountOf(Log(), "GlSkyRun::MakeCity - # of Buildings: 0\n"), 1);
-    // No "house" means house type 0, standing where the empty row begins.
-    ASSERT_EQ(ride->HouseX().size(), 1u);
-    EXPECT_EQ(ride->HouseX()[0], 0);
+    // The city stays empty: nothing counted, no house drawn for it, no random draw spent on one.
+    EXPECT_EQ(CountOf(Log(), "# of Buildings"), 0);
+    EXPECT_TRUE(ride->HouseX().empty());
     for (int i = 0; i < 200; ++i)
         Frame(100);
     EXPECT_EQ(ride->CloudPairCount(), 0u);
