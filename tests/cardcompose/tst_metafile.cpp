@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 QImage Render(const ClipPicture& picture, QSize size)
@@ -251,6 +253,9 @@ private slots:
             dib += picture.GetKind() == ClipPicture::Kind::Dib;
             const QSizeF twips = picture.SizeTwips(15, 15);
             QVERIFY2(twips.width() >= 900 && twips.height() >= 900, qPrintable(file));
+            // A holder reports its picture's size in whole screen pixels.
+            QCOMPARE(std::fmod(twips.width(), 15.0), 0.0);
+            QCOMPARE(std::fmod(twips.height(), 15.0), 0.0);
             const QImage image = Render(picture, (twips / 15).toSize());
             int drawn = 0;
             for (int y = 0; y < image.height(); y += 2)

@@ -9,6 +9,8 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <cmath>
+
 bool ClipPicture::LoadFile(const QString& path)
 {
     *this = ClipPicture();
@@ -53,11 +55,24 @@ bool ClipPicture::LoadBytes(const QByteArray& bytes, Kind kind)
     return true;
 }
 
+namespace {
+
+// A holder sizes itself to its picture in whole screen pixels and reports those in twips, so a
+// metafile's natural size is rounded to the pixel before it counts.
+QSizeF WholePixels(const QSizeF& twips, double twipsPerPixelX, double twipsPerPixelY)
+{
+    if (twipsPerPixelX <= 0.0 || twipsPerPixelY <= 0.0) return twips;
+    return QSizeF(std::round(twips.width() / twipsPerPixelX) * twipsPerPixelX,
+                  std::round(twips.height() / twipsPerPixelY) * twipsPerPixelY);
+}
+
+} // namespace
+
 QSizeF ClipPicture::SizeTwips(double twipsPerPixelX, double twipsPerPixelY) const
 {
     switch (mKind) {
-    case Kind::Emf: return mEmf.SizeTwips();
-    case Kind::Wmf: return mWmf.SizeTwips();
+    case Kind::Emf: return WholePixels(mEmf.SizeTwips(), twipsPerPixelX, twipsPerPixelY);
+    case Kind::Wmf: return WholePixels(mWmf.SizeTwips(), twipsPerPixelX, twipsPerPixelY);
     case Kind::Dib: return QSizeF(mImage.width() * twipsPerPixelX, mImage.height() * twipsPerPixelY);
     case Kind::None: break;
     }
