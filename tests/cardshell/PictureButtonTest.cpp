@@ -220,6 +220,19 @@ private slots:
         }
     }
 
+    // The spare set at 1030 is in the resources too: the print button's size, sixteen colours.
+    void TheSpareSixteenColourSetIsThere()
+    {
+        for (int picture : {1032, 1034, 1035}) {
+            const QImage image(QStringLiteral(":/bitmaps/%1.bmp").arg(picture));
+            QCOMPARE(image.size(), QSize(61, 71));
+            QVERIFY(image.colorCount() > 0 && image.colorCount() <= 16);
+        }
+        RollButton button;
+        button.LoadFromResource(1030);
+        QCOMPARE(button.size(), QSize(61, 71));
+    }
+
     void MissingResourcesKeepThePicturesThereWere()
     {
         RollButton button;

@@ -6,10 +6,12 @@
 #include "art/PenguinArt.h"
 #include "art/SkyArt.h"
 #include "art/SnowmobileArt.h"
+#include "BmpWriter.h"
 #include "paint/Canvas.h"
 #include "paint/GamePalette.h"
 #include "paint/Ink.h"
 #include "paint/PictureFile.h"
+#include "paint/Quantizer.h"
 #include "paint/TextPainter.h"
 
 #include <cmath>
@@ -106,6 +108,43 @@ void WritePush(const OutputTree& out, int base, int w, int h, Body body, const S
                  Picture(w, h, body, Look::Pushed, symbol));
     WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 5) + ".bmp"),
                  Picture(w, h, body, Look::Hover, symbol));
+}
+
+// The sixteen colours of the plainest displays; fuchsia (13) doubles as the colour key.
+constexpr std::array<Rgb, 16> kSixteenColours = {{{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+                                                 {0, 0, 128},   {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+                                                 {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
+                                                 {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}}};
+constexpr uint8_t kSixteenColourKey = 13;
+
+std::vector<uint8_t> SixteenColourPicture(int w, int h, Body body, Look look, const Symbol& symbol)
+{
+    Canvas canvas(w, h);
+    cairo_t* cr = canvas.Cr();
+    DrawPlaque(cr, w, h, body, look);
+    WithSymbolSpace(cr, look, [&] { symbol(cr, w, h, look); });
+    // Only the first sixteen entries can win: the rest repeat black behind them.
+    Palette palette{};
+    std::copy(kSixteenColours.begin(), kSixteenColours.end(), palette.begin());
+    palette[pal::kTransparent] = kSixteenColours[kSixteenColourKey];
+    QuantizeOptions options;
+    options.dither = true;
+    options.ditherSpread = 48.0;
+    IndexedImage image = QuantizeCanvas(canvas, palette, options);
+    for (uint8_t& index : image.pixels)
+        if (index == pal::kTransparent) index = kSixteenColourKey;
+    return EncodeBmp4(image, kSixteenColours);
+}
+
+// A spare push-button set in sixteen colours, kept in the resources for displays that show no more.
+void WriteSixteenColourPush(const OutputTree& out, int base, int w, int h, Body body, const Symbol& symbol)
+{
+    WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 2) + ".bmp"),
+                 SixteenColourPicture(w, h, body, Look::Up, symbol));
+    WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 4) + ".bmp"),
+                 SixteenColourPicture(w, h, body, Look::Pushed, symbol));
+    WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 5) + ".bmp"),
+                 SixteenColourPicture(w, h, body, Look::Hover, symbol));
 }
 
 void WriteToggle(const OutputTree& out, int base, int w, int h, Body body, const Symbol& symbol)
@@ -355,6 +394,7 @@ void WriteButtons(const OutputTree& out)
     WriteToggle(out, 1100, 57, 67, kGreenBody, &MusicNotes);
     WritePush(out, 1110, 68, 62, kBlueBody, &PencilAndLetters);
     WritePush(out, 1120, 61, 71, kRedBody, &Printer);
+    WriteSixteenColourPush(out, 1030, 61, 71, kRedBody, &Printer);
 
     WriteToggle(out, 1200, 38, 37, kGoldBody, &SmallGlimmer);
     WriteToggle(out, 1210, 42, 39, kGoldBody, &ElfHat);
