@@ -52,8 +52,10 @@ frmText::frmText(QWidget* parent) : QDialog(parent)
     connect(mFontNames, &QComboBox::currentIndexChanged, this, [this] { ChooseFontEntry(); });
     connect(mFontNames, &QComboBox::activated, this, [this] { ChooseFontEntry(); });
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
 }
 
 RollButton* frmText::Button(const char* name) const
@@ -97,6 +99,12 @@ void frmText::Close(bool ok)
     mOkCancel = ok;
     hide();
     done(ok ? Accepted : Rejected);
+}
+
+void frmText::reject()
+{
+    mOkCancel = false;
+    QDialog::reject();
 }
 
 void frmText::TextAction(CanvasControl* canvas)

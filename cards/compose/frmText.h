@@ -32,6 +32,8 @@ public:
     void ChooseSize(int size);
     void ChooseFontEntry();
     void Close(bool ok);
+    // Escape or the close box leaves like Cancel.
+    void reject() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

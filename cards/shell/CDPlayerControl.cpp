@@ -6,6 +6,7 @@
 #include <QMetaObject>
 
 #include <charconv>
+#include <exception>
 
 namespace {
 
@@ -147,19 +148,24 @@ void CDPlayerControl::StartPlay()
 {
     if (!mOpen)
         return;
-    std::string command = "play cdaudio";
-    if (PositionTrack() != mTrack || mTrackChanged) {
-        command += " from " + Position(mTrack);
-        mTrackChanged = false;
-    }
-    // Without "from" the drive carries on from where it stopped.
-    if (mTrackCount < 0 || mTrack < mTrackCount)
-        command += " to " + Position(mTrack + 1);
-    command += " notify";
-    mPlaying = true;
-    if (!Send(command)) {
-        mPlaying = false;
-        ReportDeviceError();
+    try {
+        std::string command = "play cdaudio";
+        if (PositionTrack() != mTrack || mTrackChanged) {
+            command += " from " + Position(mTrack);
+            mTrackChanged = false;
+        }
+        // Without "from" the drive carries on from where it stopped.
+        if (mTrackCount < 0 || mTrack < mTrackCount)
+            command += " to " + Position(mTrack + 1);
+        command += " notify";
+        mPlaying = true;
+        if (!Send(command)) {
+            mPlaying = false;
+            ReportDeviceError();
+            return;
+        }
+    } catch (const std::exception&) {
+        ReportError(QStringLiteral("Unknown Error in StartPlay"));
         return;
     }
     emit AudioTrackChange(mTrack);
@@ -170,8 +176,13 @@ void CDPlayerControl::StopPlay()
     if (!mOpen)
         return;
     mPlaying = false;
-    if (!Send("stop cdaudio"))
-        ReportDeviceError();
+    try {
+        if (!Send("stop cdaudio"))
+            ReportDeviceError();
+    } catch (const std::exception&) {
+        // Spelt as this report has always been spelt: what reads the reports matches it.
+        ReportError(QStringLiteral("Uknown error in StopPlay"));
+    }
 }
 
 bool CDPlayerControl::PlayToggle()

@@ -26,7 +26,9 @@ int main(int argc, char** argv)
     if (audio)
         cdDrive = std::make_unique<VirtualCdDrive>(cdOutput, QApplication::applicationDirPath().toStdString());
 
-    ProcessLauncher launcher;
+    // "spawn" and the game are looked for beside this program, or in an installed package's
+    // libexec/skyrun and bin: not in whatever folder the login moved to.
+    ProcessLauncher launcher(QApplication::applicationDirPath().toStdString());
     int result = 0;
     {
         std::unique_ptr<frmMain> main;

@@ -213,6 +213,19 @@ private slots:
             text.Close(false);
         });
         text.TextAction(&canvas);
+        // After an OK, Escape leaves like Cancel: the edit is not applied.
+        QTimer::singleShot(0, &text, [&] {
+            text.MyTextBox()->setPlainText(QStringLiteral("Left with Escape"));
+            QTest::mouseClick(text.Button("btnOK"), Qt::LeftButton);
+        });
+        text.TextAction(&canvas);
+        QTimer::singleShot(0, &text, [&] {
+            text.MyTextBox()->setPlainText(QStringLiteral("Not this"));
+            QTest::keyClick(&text, Qt::Key_Escape);
+        });
+        text.TextAction(&canvas);
+        QVERIFY(!text.OkCancel());
+        QCOMPARE(canvas.GetText(), QStringLiteral("Left with Escape"));
     }
 };
 
