@@ -101,6 +101,11 @@ LaunchResult ProcessLauncher::Start(const std::string& commandLine)
     if (program.find('/') == std::string::npos) {
         if (mProgramFolder.empty()) {
             program = "./" + program;
+        } else if (program == "spawn" && IsProgram("./spawn") &&
+                   (arguments.size() < 2 || arguments[1].find('/') != std::string::npos ||
+                    IsProgram("./" + arguments[1]))) {
+            // A package in the working directory (the install folder a caller moved to) comes first.
+            program = "./spawn";
         } else if (program == "spawn") {
             program = LauncherProgram(mProgramFolder);
             // The launcher hands over only after this program has ended, too

@@ -4,6 +4,7 @@
 #include "ProcessLauncher.h"
 #include "SdlCdAudioOutput.h"
 #include "SdlMixer.h"
+#include "UserDataFolder.h"
 #include "VirtualCdDrive.h"
 #include "frmMain.h"
 
@@ -23,8 +24,14 @@ int main(int argc, char** argv)
     const bool audio = SdlMixer::Open();
     SdlCdAudioOutput cdOutput;
     std::unique_ptr<VirtualCdDrive> cdDrive;
-    if (audio)
-        cdDrive = std::make_unique<VirtualCdDrive>(cdOutput, QApplication::applicationDirPath().toStdString());
+    if (audio) {
+        // The disc folder "cd" lies beside a portable program, or with the game's installed data.
+        const std::string programFolder = QApplication::applicationDirPath().toStdString();
+        const std::string discParent = userdata::IsPortable(programFolder)
+                                           ? programFolder
+                                           : userdata::InstalledDataFolder(programFolder, "skyrun");
+        cdDrive = std::make_unique<VirtualCdDrive>(cdOutput, discParent);
+    }
 
     // "spawn" and the game are looked for beside this program, or in an installed package's
     // libexec/skyrun and bin: not in whatever folder the login moved to.

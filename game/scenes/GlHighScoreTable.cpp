@@ -152,7 +152,12 @@ bool GlHighScoreTable::WriteHighScoreListToDisk()
     // The file object only finds a file that exists (under any letter case).
     // A missing list is created beside the program rather than losing the score.
     std::string path;
-    const bool exists = az::GetFullPath(Vl::kF_FromBinary, kFileName, path);
+    bool exists = az::GetFullPath(Vl::kF_FromBinary, kFileName, path);
+    // An installed game reads the starting list from its read-only data while the player has
+    // none; the player's list is written in the player's own folder all the same.
+    std::string ownFolder;
+    if (exists && VlGetBinaryPath(ownFolder) == VlOk && path.compare(0, ownFolder.size(), ownFolder) != 0)
+        exists = false;
     if (!exists) {
         if (VlGetBinaryPath(path) != VlOk) {
             azLog() << "GlHighScore::WriteHighScoreListToDisk- VlFileCreate failed.  Returning NULL object. "

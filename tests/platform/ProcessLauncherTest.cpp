@@ -67,6 +67,29 @@ TEST_F(ProcessLauncherTest, StartsTheProgramInTheWorkingDirectoryWithItsArgument
     EXPECT_EQ(mFolder.Read("answer.txt"), "one two " + mFolder.Path() + " " + std::to_string(getpid()) + "\n");
 }
 
+TEST_F(ProcessLauncherTest, SpawnInTheWorkingDirectoryComesBeforeTheProgramFolders)
+{
+    TempFolder own;
+    const std::string answer = "#!/bin/sh\necho \"$0 $1\" > answer.tmp\nmv answer.tmp answer.txt\n";
+    for (const TempFolder* folder : {&mFolder, &own}) {
+        WriteProgram(*folder, "spawn", answer);
+        WriteProgram(*folder, "skyrun", "#!/bin/sh\n");
+    }
+    WorkingFolder inside(mFolder.Path());
+    ASSERT_TRUE(inside.Entered());
+    ProcessLauncher launcher(own.Path());
+    ASSERT_EQ(launcher.Start("spawn skyrun"), LaunchResult::Started);
+    ASSERT_TRUE(AppearsSoon(mFolder.File("answer.txt")));
+    EXPECT_EQ(mFolder.Read("answer.txt"), "./spawn skyrun\n");
+
+    // Without the game beside it, the working directory's launcher is passed over for the program's own.
+    fs::remove(mFolder.File("skyrun"));
+    fs::remove(mFolder.File("answer.txt"));
+    ASSERT_EQ(launcher.Start("spawn skyrun"), LaunchResult::Started);
+    ASSERT_TRUE(AppearsSoon(mFolder.File("answer.txt")));
+    EXPECT_EQ(mFolder.Read("answer.txt"), own.Path() + "/spawn skyrun\n");
+}
+
 class SpawnToolTest : public ::testing::Test {
 protected:
     void SetUp() override

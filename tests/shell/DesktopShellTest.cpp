@@ -1,5 +1,6 @@
 // The desktop game around the screens, on the headless runner: installed folders, the screenshot key, and what the player is told on standard error.
 #include "HeadlessGame.h"
+#include "PlayerRecord.h"
 
 #include "GlScreenState.h"
 #include "GlScreenshotKey.h"
@@ -113,6 +114,31 @@ TEST(DesktopShell, AnInstalledGameWorksInThePlayersFolderWithSettingsAndDataFrom
     EXPECT_EQ(errors, config.Path() + "/gl.config line 3: no usable value for FullScreen in \"FullScreen yes\"; "
                                       "the line is skipped.\n");
     EXPECT_NE(std::count(game.LastFrame().begin(), game.LastFrame().end(), 255), 640 * 480) << "the menu was drawn";
+}
+
+TEST(DesktopShell, AScoreGoesToThePlayersFolderWhileOnlyTheInstalledListExists)
+{
+    TempFolder user;
+    TempFolder config;
+    TempFolder shared;
+    shared.Write("highscore.txt", "Ann\n3 5000 2\n");
+    std::filesystem::create_directory_symlink(std::string(SKYRUN_DIST_DIR) + "/_media", shared.File("_media"));
+    config.Write("gl.config", "FullScreen 0\n");
+    ResetCurrentPlayer();
+    CurrentPlayer().gameFinished = true;
+    CurrentPlayer().score = 9000;
+    HeadlessGame game(user.Path());
+    game.SetInstalledFolders(config.Path(), shared.Path());
+    ASSERT_TRUE(game.Start("GlHighScore"));
+    for (int key : {Vl::kVK_A + ('D' - 'A'), static_cast<int>(Vl::kVK_Return)}) {
+        game.SetKey(key, true);
+        ASSERT_TRUE(game.Step());
+        game.SetKey(key, false);
+        ASSERT_TRUE(game.Step());
+    }
+    game.Finish();
+    EXPECT_EQ(user.Read("highscore.txt"), "d\n1 9000 0\nAnn\n3 5000 2\n");
+    EXPECT_EQ(shared.Read("highscore.txt"), "Ann\n3 5000 2\n");
 }
 
 TEST(DesktopShell, MissingMediaAreSummedUpOnceOnStandardError)
