@@ -28,6 +28,11 @@ void GlimmerItem(cairo_t* cr, double w, double h)
     DrawGlimmer(cr, {w / 2, h - 6, 1.2, left}, {pose, view, phase100 / 100.0, false});
 }
 
+void GlimmerLookingBack(cairo_t* cr, double w, double h)
+{
+    DrawGlimmer(cr, {w / 2, h - 6, 1.2, false}, {GlimmerPose::Stand, GlimmerView::Side, 0.0, false, true});
+}
+
 CardElfLook Pupkin()
 {
     CardElfLook look;
@@ -251,7 +256,7 @@ const std::vector<ClipArtItem>& ClipArtCatalogue()
     constexpr auto T = GlimmerView::ThreeQuarter;
     static const std::vector<ClipArtItem> items = {
         {10001, "2001", "Glimmer jumping", F::Emf, 150, 170, &GlimmerItem<GlimmerPose::Cheer, S, 25, false>},
-        {10002, "2002", "Glimmer looking back", F::Emf, 150, 170, &GlimmerItem<GlimmerPose::Stand, S, 0, true>},
+        {10002, "2002", "Glimmer looking back", F::Emf, 150, 170, &GlimmerLookingBack},
         {10003, "2003", "Curious Glimmer", F::Emf, 120, 175, &GlimmerItem<GlimmerPose::Stand, T, 0, false>},
         {10011, "2004", "Glimmer Running", F::Emf, 160, 165, &GlimmerItem<GlimmerPose::Run, S, 30, false>},
         {10012, "2005", "Glimmer with hoof up", F::Emf, 150, 170, &GlimmerItem<GlimmerPose::Wave, S, 25, false>},

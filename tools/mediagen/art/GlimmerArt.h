@@ -27,6 +27,7 @@ struct GlimmerLook {
     GlimmerView view = GlimmerView::Side;
     double phase = 0;      // animation phase; whole turns repeat (0 and 1 are the same)
     bool noseGlow = true;  // the soft halo around the nose
+    bool lookBack = false; // side view: the head turned back over his shoulder
 };
 
 // Size at scale 1: side view about 100 wide and 125 high (antler tips included);

@@ -195,11 +195,18 @@ void DrawScarf(cairo_t* cr, const SideRig& r, double phase)
     FillOutlined(cr, kScarfShade, pal::kRed[1]);
 }
 
+// The head's own space: at its centre, tilted, and mirrored when it looks back.
+void EnterHeadSpace(cairo_t* cr, const SideRig& r, bool lookBack)
+{
+    cairo_translate(cr, r.head.x, r.head.y);
+    cairo_rotate(cr, r.headTilt);
+    if (lookBack) cairo_scale(cr, -1, 1);
+}
+
 void DrawHead(cairo_t* cr, const SideRig& r, const GlimmerLook& look, bool front)
 {
     cairo_save(cr);
-    cairo_translate(cr, r.head.x, r.head.y);
-    cairo_rotate(cr, r.headTilt);
+    EnterHeadSpace(cr, r, look.lookBack);
     const Point earBase{-7, -8};
     const Point earTip = r.earLift > 0.5 ? Point{-23 + 4 * (1 - r.earLift), -17 + 10 * (1 - r.earLift)}
                                          : Point{-21, 2 - 6 * r.earLift};
@@ -220,11 +227,10 @@ void DrawHead(cairo_t* cr, const SideRig& r, const GlimmerLook& look, bool front
     cairo_restore(cr);
 }
 
-void HeadShape(cairo_t* cr, const SideRig& r)
+void HeadShape(cairo_t* cr, const SideRig& r, bool lookBack)
 {
     cairo_save(cr);
-    cairo_translate(cr, r.head.x, r.head.y);
-    cairo_rotate(cr, r.headTilt);
+    EnterHeadSpace(cr, r, lookBack);
     CirclePath(cr, 0, 0, 15.5);
     EllipsePath(cr, 14, 5.5, 14, 9.5, 0.12);
     cairo_restore(cr);
@@ -234,7 +240,13 @@ void HeadShape(cairo_t* cr, const SideRig& r)
 
 void DrawGlimmerSide(cairo_t* cr, const GlimmerLook& look)
 {
-    const SideRig r = RigFor(look);
+    SideRig r = RigFor(look);
+    if (look.lookBack) {
+        // Turned over his shoulder: the head sits a little back and up, the eyes on the viewer's left.
+        r.head = {r.head.x - 6, r.head.y - 4};
+        r.headTilt = -0.12;
+        r.look = {0.55, -0.15};
+    }
     cairo_save(cr);
     cairo_translate(cr, r.body.x, r.body.y);
     cairo_rotate(cr, r.tilt);
@@ -249,7 +261,7 @@ void DrawGlimmerSide(cairo_t* cr, const GlimmerLook& look)
     cairo_new_path(cr);
     EllipsePath(cr, 0, 0, 30, 17);
     NeckPath(cr, r);
-    HeadShape(cr, r);
+    HeadShape(cr, r, look.lookBack);
     Silhouette(cr, kFur, kInk);
 
     cairo_save(cr);
