@@ -180,4 +180,29 @@ bool WriteWmf(const QString& path, int w, int h, int unitsPerInch, QColor paper,
     return ok;
 }
 
+bool WriteViewportWmf(const QString& path, QColor ink)
+{
+    WMFTRACK* wt = nullptr;
+    WMFHANDLES* wht = nullptr;
+    const QByteArray name = path.toLocal8Bit();
+    if (wmf_start(name.constData(), 1000000, 250000, &wt) || wmf_htable_create(128, 128, &wht)) return false;
+    U_PAIRF size{1.0f, 1.0f};
+    wmf_header_append((U_METARECORD*)U_WMRHEADER_set(&size, 100), wt, 1);
+    wmf_append((U_METARECORD*)U_WMRSETWINDOWORG_set(point16_set(0, 0)), wt, 1);
+    wmf_append((U_METARECORD*)U_WMRSETWINDOWEXT_set(point16_set(100, 100)), wt, 1);
+    wmf_append((U_METARECORD*)U_WMRSETVIEWPORTORG_set(point16_set(50, 0)), wt, 1);
+    wmf_append((U_METARECORD*)U_WMRSETVIEWPORTEXT_set(point16_set(50, 100)), wt, 1);
+    uint32_t pen = 0, brush = 0;
+    wmf_append((U_METARECORD*)wcreatepenindirect_set(&pen, wht, U_PEN_set(U_PS_NULL, 0, Colour(ink))), wt, 1);
+    wmf_append((U_METARECORD*)wselectobject_set(pen, wht), wt, 1);
+    wmf_append((U_METARECORD*)wcreatebrushindirect_set(&brush, wht, U_WLOGBRUSH_set(U_BS_SOLID, Colour(ink), 0)), wt, 1);
+    wmf_append((U_METARECORD*)wselectobject_set(brush, wht), wt, 1);
+    wmf_append((U_METARECORD*)U_WMRRECTANGLE_set(U_RECT16_set(point16_set(0, 0), point16_set(100, 100))), wt, 1);
+    wmf_append((U_METARECORD*)U_WMREOF_set(), wt, 1);
+    const bool ok = wmf_finish(wt) == 0;
+    wmf_free(&wt);
+    wmf_htable_free(&wht);
+    return ok;
+}
+
 } // namespace UemfFixtures

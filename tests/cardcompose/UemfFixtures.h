@@ -24,4 +24,8 @@ bool WriteBitmapEmf(const QString& path);
 // the window with `paper` and draws the rectangle `box` and a polygon through `triangle` in `ink`.
 bool WriteWmf(const QString& path, int w, int h, int unitsPerInch, QColor paper, QColor ink, QRect box);
 
+// A placeable WMF of 100 x 100 units at 100 to the inch whose viewport is the right half of the
+// box (origin 50,0, extent 50,100): its window 0,0 .. 100,100 is filled with `ink`.
+bool WriteViewportWmf(const QString& path, QColor ink);
+
 } // namespace UemfFixtures

@@ -114,6 +114,17 @@ private slots:
         QVERIFY2(Difference(actual, reference) < 0.02, "the player's drawing differs from the reference");
     }
 
+    // A viewport set by the file moves the drawing inside the picture's box.
+    void wmfViewportPlacesTheWindowInsideTheBox()
+    {
+        QVERIFY(UemfFixtures::WriteViewportWmf(Path("viewport.wmf"), Qt::red));
+        ClipPicture picture;
+        QVERIFY(picture.LoadFile(Path("viewport.wmf")));
+        const QImage image = Render(picture, QSize(100, 100));
+        QCOMPARE(image.pixelColor(75, 50), QColor(Qt::red));
+        QVERIFY(image.pixelColor(25, 50) != QColor(Qt::red));
+    }
+
     // World transform, save and restore, pies, rounded rectangles and text from an independent writer.
     void transformsPiesRoundedRectanglesAndText()
     {

@@ -15,7 +15,7 @@ namespace {
 enum : uint16_t {
     kEof = 0x0000, kSetBkColour = 0x0201, kSetBkMode = 0x0102, kSetMapMode = 0x0103,
     kSetPolyFillMode = 0x0106, kSetTextColour = 0x0209, kSetTextAlign = 0x012E, kSetWindowOrg = 0x020B,
-    kSetWindowExt = 0x020C, kLineTo = 0x0213, kMoveTo = 0x0214, kIntersectClipRect = 0x0416,
+    kSetWindowExt = 0x020C, kSetViewportOrg = 0x020D, kSetViewportExt = 0x020E, kLineTo = 0x0213, kMoveTo = 0x0214, kIntersectClipRect = 0x0416,
     kArc = 0x0817, kEllipse = 0x0418, kPie = 0x081A, kChord = 0x0830, kRectangle = 0x041B,
     kRoundRect = 0x061C, kSetPixel = 0x041F, kSaveDc = 0x001E, kRestoreDc = 0x0127, kPolygon = 0x0324,
     kPolyline = 0x0325, kPolyPolygon = 0x0538, kTextOut = 0x0521, kExtTextOut = 0x0A32,
@@ -177,6 +177,15 @@ bool WmfPlayer::Walk(GdiContext* target, QRectF* windowSeen) const
             break; // the mapping mode stays anisotropic: the box decides the size
         }
         case kSaveDc: dc.SaveDc(); break;
+        case kSetViewportOrg: case kSetViewportExt: {
+            // Device units are the picture box's own: the viewport moves or squeezes the
+            // drawing inside the box, which is then fitted to the target as a whole.
+            ok = Params(r, 2, p);
+            if (!ok) break;
+            if (function == kSetViewportOrg) dc.SetViewportOrg(p[1], p[0]);
+            else dc.SetViewportExt(p[1], p[0]);
+            break;
+        }
         case kSetWindowOrg: case kSetWindowExt: case kMoveTo: case kLineTo: {
             ok = Params(r, 2, p);
             if (!ok) break;
