@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
@@ -374,7 +375,14 @@ void CanvasControl::CanvasPrint()
     if (!PrintTo(printer) || pdfPath.isEmpty()) return;
     // The caption line is short: the name fits there, the whole path shows as its tool tip.
     if (mCaptionLabel) {
-        mCaptionLabel->setText(tr("Card saved as %1").arg(QFileInfo(pdfPath).fileName()));
+        // Where first (the folder's own name), then the file's name, shortened in its middle
+        // when the line cannot hold it all.
+        mCaptionLabel->ensurePolished();
+        const QString lead = tr("Saved in %1: ").arg(QFileInfo(QFileInfo(pdfPath).absolutePath()).fileName());
+        const QFontMetrics metrics(mCaptionLabel->font());
+        const int room = mCaptionLabel->width() - metrics.horizontalAdvance(lead) - 8;
+        const QString name = QFileInfo(pdfPath).fileName();
+        mCaptionLabel->setText(lead + (room > 0 ? metrics.elidedText(name, Qt::ElideMiddle, room) : name));
         mCaptionLabel->setToolTip(pdfPath);
     }
     emit PrintedToFile(pdfPath);

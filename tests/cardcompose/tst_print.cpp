@@ -160,6 +160,7 @@ private slots:
         if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here: the PDF fallback is not taken");
         CanvasControl canvas;
         QLabel caption;
+        caption.resize(640, 20);
         canvas.SetCaptionLabel(&caption);
         QSignalSpy saved(&canvas, &CanvasControl::PrintedToFile);
         canvas.AddGraphic(QStringLiteral("7101"), true);
@@ -168,12 +169,19 @@ private slots:
         const QString path = saved[0][0].toString();
         QVERIFY(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
         QVERIFY(QFile::exists(path));
-        QCOMPARE(caption.text(), QStringLiteral("Card saved as ") + QFileInfo(path).fileName());
+        const QString folder = QFileInfo(QFileInfo(path).absolutePath()).fileName();
+        QCOMPARE(caption.text(), QStringLiteral("Saved in ") + folder + QStringLiteral(": ") + QFileInfo(path).fileName());
         QCOMPARE(caption.toolTip(), path);
         const QImage page = PdfPages::Render(path, kDpi);
         QVERIFY(!page.isNull());
         QVERIFY(page.width() > page.height());
         QFile::remove(path);
+        // On the main window's narrower line the name gives way in its middle, never the folder.
+        caption.resize(200, 20);
+        canvas.CanvasPrint();
+        QVERIFY(caption.text().startsWith(QStringLiteral("Saved in ") + folder + QStringLiteral(": ")));
+        QVERIFY(caption.text().contains(QChar(0x2026)));
+        QVERIFY(QFile::remove(caption.toolTip()));
     }
 
     // OK applies text, font and size; Cancel leaves the canvas as it was and reopening shows its text.
