@@ -378,7 +378,7 @@ void CanvasControl::CanvasPrint()
         // Where first (the folder's own name), then the file's name, shortened in its middle
         // when the line cannot hold it all.
         mCaptionLabel->ensurePolished();
-        const QString lead = tr("Saved in %1: ").arg(QFileInfo(QFileInfo(pdfPath).absolutePath()).fileName());
+        const QString lead = tr("In %1: ").arg(QFileInfo(QFileInfo(pdfPath).absolutePath()).fileName());
         const QFontMetrics metrics(mCaptionLabel->font());
         const int room = mCaptionLabel->width() - metrics.horizontalAdvance(lead) - 8;
         const QString name = QFileInfo(pdfPath).fileName();

@@ -170,7 +170,7 @@ private slots:
         QVERIFY(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
         QVERIFY(QFile::exists(path));
         const QString folder = QFileInfo(QFileInfo(path).absolutePath()).fileName();
-        QCOMPARE(caption.text(), QStringLiteral("Saved in ") + folder + QStringLiteral(": ") + QFileInfo(path).fileName());
+        QCOMPARE(caption.text(), QStringLiteral("In ") + folder + QStringLiteral(": ") + QFileInfo(path).fileName());
         QCOMPARE(caption.toolTip(), path);
         const QImage page = PdfPages::Render(path, kDpi);
         QVERIFY(!page.isNull());
@@ -179,7 +179,7 @@ private slots:
         // On the main window's narrower line the name gives way in its middle, never the folder.
         caption.resize(200, 20);
         canvas.CanvasPrint();
-        QVERIFY(caption.text().startsWith(QStringLiteral("Saved in ") + folder + QStringLiteral(": ")));
+        QVERIFY(caption.text().startsWith(QStringLiteral("In ") + folder + QStringLiteral(": ")));
         QVERIFY(caption.text().contains(QChar(0x2026)));
         QVERIFY(QFile::remove(caption.toolTip()));
     }
