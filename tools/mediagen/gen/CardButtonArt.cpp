@@ -91,23 +91,18 @@ void WithSymbolSpace(cairo_t* cr, Look look, const std::function<void()>& draw)
     cairo_restore(cr);
 }
 
-std::vector<uint8_t> Picture(int w, int h, Body body, Look look, const Symbol& symbol)
+Canvas ButtonCanvas(int w, int h, Body body, Look look, const Symbol& symbol)
 {
     Canvas canvas(w, h);
     cairo_t* cr = canvas.Cr();
     DrawPlaque(cr, w, h, body, look);
     WithSymbolSpace(cr, look, [&] { symbol(cr, w, h, look); });
-    return EncodeCanvasBmp(canvas);
+    return canvas;
 }
 
-void WritePush(const OutputTree& out, int base, int w, int h, Body body, const Symbol& symbol)
+std::vector<uint8_t> Picture(int w, int h, Body body, Look look, const Symbol& symbol)
 {
-    WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 2) + ".bmp"),
-                 Picture(w, h, body, Look::Up, symbol));
-    WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 4) + ".bmp"),
-                 Picture(w, h, body, Look::Pushed, symbol));
-    WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 5) + ".bmp"),
-                 Picture(w, h, body, Look::Hover, symbol));
+    return EncodeCanvasBmp(ButtonCanvas(w, h, body, look, symbol));
 }
 
 // The sixteen colours of the plainest displays; fuchsia (13) doubles as the colour key.
@@ -119,10 +114,7 @@ constexpr uint8_t kSixteenColourKey = 13;
 
 std::vector<uint8_t> SixteenColourPicture(int w, int h, Body body, Look look, const Symbol& symbol)
 {
-    Canvas canvas(w, h);
-    cairo_t* cr = canvas.Cr();
-    DrawPlaque(cr, w, h, body, look);
-    WithSymbolSpace(cr, look, [&] { symbol(cr, w, h, look); });
+    const Canvas canvas = ButtonCanvas(w, h, body, look, symbol);
     // Only the first sixteen entries can win: the rest repeat black behind them.
     Palette palette{};
     std::copy(kSixteenColours.begin(), kSixteenColours.end(), palette.begin());
@@ -136,15 +128,17 @@ std::vector<uint8_t> SixteenColourPicture(int w, int h, Body body, Look look, co
     return EncodeBmp4(image, kSixteenColours);
 }
 
-// A spare push-button set in sixteen colours, kept in the resources for displays that show no more.
-void WriteSixteenColourPush(const OutputTree& out, int base, int w, int h, Body body, const Symbol& symbol)
+using PictureMaker = std::vector<uint8_t> (*)(int w, int h, Body body, Look look, const Symbol& symbol);
+
+void WritePush(const OutputTree& out, int base, int w, int h, Body body, const Symbol& symbol,
+               PictureMaker make = &Picture)
 {
     WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 2) + ".bmp"),
-                 SixteenColourPicture(w, h, body, Look::Up, symbol));
+                 make(w, h, body, Look::Up, symbol));
     WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 4) + ".bmp"),
-                 SixteenColourPicture(w, h, body, Look::Pushed, symbol));
+                 make(w, h, body, Look::Pushed, symbol));
     WriteOrThrow(out.CardResourcePath("bitmaps/" + std::to_string(base + 5) + ".bmp"),
-                 SixteenColourPicture(w, h, body, Look::Hover, symbol));
+                 make(w, h, body, Look::Hover, symbol));
 }
 
 void WriteToggle(const OutputTree& out, int base, int w, int h, Body body, const Symbol& symbol)
@@ -394,7 +388,8 @@ void WriteButtons(const OutputTree& out)
     WriteToggle(out, 1100, 57, 67, kGreenBody, &MusicNotes);
     WritePush(out, 1110, 68, 62, kBlueBody, &PencilAndLetters);
     WritePush(out, 1120, 61, 71, kRedBody, &Printer);
-    WriteSixteenColourPush(out, 1030, 61, 71, kRedBody, &Printer);
+    // A spare set in sixteen colours, kept in the resources for displays that show no more.
+    WritePush(out, 1030, 61, 71, kRedBody, &Printer, &SixteenColourPicture);
 
     WriteToggle(out, 1200, 38, 37, kGoldBody, &SmallGlimmer);
     WriteToggle(out, 1210, 42, 39, kGoldBody, &ElfHat);
