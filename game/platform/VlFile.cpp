@@ -108,11 +108,17 @@ void VlForgetMissingMedia()
     MissingMedia().clear();
 }
 
+void VlNoteMediaFailure(const std::string& name)
+{
+    if (MissingMedia().size() < 100000)
+        MissingMedia().insert(name);
+}
+
 VlResult VlFileCreate(Vl::File** file, int32_t location, const std::string& name)
 {
     VlResult result = CreateInLocation(file, location, name);
-    if (result != VlOk && location == Vl::kF_FromMedia && MissingMedia().size() < 100000)
-        MissingMedia().insert(name);
+    if (result != VlOk && location == Vl::kF_FromMedia)
+        VlNoteMediaFailure(name);
     return result;
 }
 

@@ -46,10 +46,12 @@ protected:
 VlResult VlFileCreate(Vl::File** file, int32_t location, const std::string& name);
 VlResult VlFileCreateFromPath(Vl::File** file, const std::string& path);
 
-// The distinct media names that VlFileCreate could not make a file for since
-// the start (or the last VlForgetMissingMedia or VlResetPaths); start-up sums them up for the player.
+// The distinct media names that VlFileCreate could not make a file for, or that a loader
+// could not read (VlNoteMediaFailure), since the start (or the last VlForgetMissingMedia or
+// VlResetPaths); start-up sums them up for the player.
 size_t VlMissingMediaCount();
 void VlForgetMissingMedia();
+void VlNoteMediaFailure(const std::string& name);
 
 VlResult VlSetMediaPath(const std::string& path);
 VlResult VlGetMediaPath(std::string& path);

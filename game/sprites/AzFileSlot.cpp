@@ -17,6 +17,11 @@ void AzFileSlot::LogWithName(const char* text, const std::string& name)
     azLog() << text << name << "\n" << std::flush;
 }
 
+void AzFileSlot::NoteFailure(const std::string& name)
+{
+    VlNoteMediaFailure(name);
+}
+
 VlResult AzFileSlot::Create(const std::string& name)
 {
     Empty();

@@ -38,7 +38,10 @@ public:
         }
         auto result = read();
         Empty();
-        if (!result) LogWithName(lines.returningNull, name);
+        if (!result) {
+            LogWithName(lines.returningNull, name);
+            NoteFailure(name);
+        }
         return result;
     }
 
@@ -56,6 +59,8 @@ public:
 
     // Writes text, the name and a line end to the game log.
     static void LogWithName(const char* text, const std::string& name);
+    // Counts a file that is there but could not be read with the missing ones, for start-up's summary.
+    static void NoteFailure(const std::string& name);
 
     // Creates the named file at the media location; the slot keeps it on success.
     VlResult Create(const std::string& name);

@@ -92,12 +92,15 @@ TEST_F(SpriteTest, BitmapsThatCannotBeReadGiveNullWithTheirLines)
     WriteMedia("rle.bmp", rle);
     WriteMedia("picture.gif", good);
 
+    VlForgetMissingMedia();
     EXPECT_EQ(AzImageLoader::GetNew("rle.bmp"), nullptr);
     EXPECT_EQ(AzImageLoader::GetNew("picture.gif"), nullptr);
     EXPECT_EQ(Log(), "AzImageLoader::GetDIB - Could not read BI_RLE8 type DIB file.\n"
                      "AzImageLoader::GetNew - returning NULL object. rle.bmp\n"
                      "AzImageLoader::GetNew - unrecognized file extension. picture.gif\n"
                      "AzImageLoader::GetNew - returning NULL object. picture.gif\n");
+    // Files that are there but cannot be read count with the missing ones in start-up's summary.
+    EXPECT_EQ(VlMissingMediaCount(), 2u);
 }
 
 TEST_F(SpriteTest, MissingBitmapIsLoggedOnlyWhileFileErrorsAreOnButMissingPaletteAlways)
